@@ -1,0 +1,29 @@
+# make run: set up, build and start the game (its data files go to run/).
+# make test: set up, build and run every test headless.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all setup build run test bench install clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+build: setup
+	@cmake -S . -B $(BUILD) -G Ninja >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@mkdir -p run
+	@cd run && ../$(BUILD)/vorlina
+
+test: build
+	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 \
+		ctest --output-on-failure -j $(JOBS)
+
+install: build
+	@cmake --install $(BUILD)
+
+clean:
+	@rm -rf $(BUILD)

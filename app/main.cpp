@@ -1,0 +1,22 @@
+#include "app/windows.h"
+#include "runtime/qtruntime.h"
+#include "table/frmvorlina.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    // The browser engine, loaded later, needs this before the application exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vorlina"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1.5"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtRuntime rt;
+    Windows windows(rt);
+    frmVorlina table(rt, &windows);
+    windows.setTable(&table);
+    table.show();
+    return app.exec();
+}

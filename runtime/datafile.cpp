@@ -1,0 +1,156 @@
+#include "runtime/datafile.h"
+
+#include "runtime/runtime.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+
+DataFile::DataFile(Runtime &rt, const QString &name) : m_rt(rt), m_name(name), m_file(name)
+{
+    const QFileInfo info(name);
+    if (info.exists() && !info.isFile()) {
+        failWith(QStringLiteral("opened"), QStringLiteral("it is not a regular file"));
+        return;
+    }
+    if (!info.exists()) {
+        QFile create(name);
+        if (!create.open(QIODevice::WriteOnly)) {
+            failWith(QStringLiteral("created"), create.errorString());
+            return;
+        }
+    }
+    if (!m_file.open(QIODevice::ReadOnly)) {
+        failWith(QStringLiteral("opened"), m_file.errorString());
+        return;
+    }
+    m_open = true;
+}
+
+DataFile::~DataFile()
+{
+    close();
+}
+
+bool DataFile::read(qint64 pos, char *data, qint64 size)
+{
+    if (!m_open || pos < 1)
+        return false;
+    const qint64 offset = pos - 1;
+    if (offset + size > m_file.size() + 0 && m_patch.empty())
+        return false;
+    QByteArray bytes(size, '\0');
+    qint64 have = 0;
+    if (offset < m_file.size()) {
+        if (!m_file.seek(offset)) {
+            failWith(QStringLiteral("read"), m_file.errorString());
+            return false;
+        }
+        have = m_file.read(bytes.data(), size);
+        if (have < 0) {
+            failWith(QStringLiteral("read"), m_file.errorString());
+            return false;
+        }
+    }
+    // Bytes written earlier in this opening count as part of the file.
+    qint64 end = have;
+    for (qint64 i = 0; i < size; ++i) {
+        const auto it = m_patch.find(offset + i);
+        if (it != m_patch.end()) {
+            bytes[i] = it->second;
+            end = std::max(end, i + 1);
+        }
+    }
+    if (end < size)
+        return false;
+    std::copy(bytes.cbegin(), bytes.cend(), data);
+    return true;
+}
+
+void DataFile::get(qint64 pos, qint16 &value)
+{
+    char bytes[2];
+    if (read(pos, bytes, 2))
+        value = qFromLittleEndian<qint16>(bytes);
+}
+
+void DataFile::get(qint64 pos, qint32 &value)
+{
+    char bytes[4];
+    if (read(pos, bytes, 4))
+        value = qFromLittleEndian<qint32>(bytes);
+}
+
+void DataFile::get(qint64 pos, QByteArray &text)
+{
+    QByteArray bytes(text.size(), '\0');
+    if (read(pos, bytes.data(), bytes.size()))
+        text = bytes;
+}
+
+void DataFile::put(qint64 pos, const QByteArray &text)
+{
+    if (!m_open || pos < 1)
+        return;
+    for (qint64 i = 0; i < text.size(); ++i)
+        m_patch[pos - 1 + i] = text[i];
+}
+
+void DataFile::put(qint64 pos, qint16 value)
+{
+    char bytes[2];
+    qToLittleEndian(value, bytes);
+    put(pos, QByteArray(bytes, 2));
+}
+
+void DataFile::put(qint64 pos, qint32 value)
+{
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    put(pos, QByteArray(bytes, 4));
+}
+
+void DataFile::close()
+{
+    if (!m_open)
+        return;
+    m_open = false;
+    if (m_patch.empty()) {
+        m_file.close();
+        return;
+    }
+    // Old bytes in, patch, commit: the file is replaced only once the new one is whole.
+    const qint64 patchEnd = m_patch.rbegin()->first + 1;
+    QByteArray head;
+    if (m_file.seek(0))
+        head = m_file.read(std::min(m_file.size(), patchEnd));
+    if (head.size() < patchEnd)
+        head.resize(patchEnd, '\0'); // a write past the end fills the gap with zero bytes
+    for (const auto &[offset, byte] : m_patch)
+        head[offset] = byte;
+    m_patch.clear();
+
+    QSaveFile out(m_name);
+    out.setDirectWriteFallback(true);
+    bool ok = out.open(QIODevice::WriteOnly) && out.write(head) == head.size();
+    while (ok && !m_file.atEnd()) {
+        const QByteArray rest = m_file.read(1 << 16);
+        ok = !rest.isEmpty() && out.write(rest) == rest.size();
+    }
+    m_file.close();
+    if (!ok || !out.commit()) {
+        const QString reason = out.errorString();
+        out.cancelWriting();
+        failWith(QStringLiteral("written"), reason);
+    }
+}
+
+void DataFile::failWith(const QString &what, const QString &reason)
+{
+    m_failed = true;
+    m_open = false;
+    m_patch.clear();
+    m_rt.fail(QStringLiteral("The game's file \"%1\" cannot be %2: %3.\n"
+                             "The game cannot keep its records and ends now.")
+                  .arg(m_name, what, reason));
+}

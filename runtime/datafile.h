@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <map>
+
+class Runtime;
+
+// One data file opened by bare name in the working directory, read and written at 1-based
+// byte positions with little-endian values. A missing file is created empty. A read of a
+// field the file does not wholly hold leaves its target unchanged. Writes are gathered and
+// committed on close through a temporary file, so a failed write leaves the old file whole.
+// A file that cannot be opened, read or written is reported through Runtime::fail.
+class DataFile
+{
+public:
+    DataFile(Runtime &rt, const QString &name);
+    ~DataFile();
+    DataFile(const DataFile &) = delete;
+    DataFile &operator=(const DataFile &) = delete;
+
+    void get(qint64 pos, qint16 &value);
+    void get(qint64 pos, qint32 &value);
+    // Reads exactly text.size() bytes.
+    void get(qint64 pos, QByteArray &text);
+
+    void put(qint64 pos, qint16 value);
+    void put(qint64 pos, qint32 value);
+    void put(qint64 pos, const QByteArray &text);
+
+    void close();
+    bool failed() const { return m_failed; }
+
+private:
+    bool read(qint64 pos, char *data, qint64 size);
+    void failWith(const QString &what, const QString &reason);
+
+    Runtime &m_rt;
+    QString m_name;
+    QFile m_file;
+    std::map<qint64, char> m_patch; // 0-based offset -> byte, applied on close
+    bool m_failed = false;
+    bool m_open = false;
+};

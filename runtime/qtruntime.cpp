@@ -1,0 +1,96 @@
+#include "runtime/qtruntime.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTime>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+int QtRuntime::MsgBox(const QString &prompt, int buttons)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QString::fromLatin1(AppTitle));
+    box.setText(prompt);
+    if (buttons == MsgYesNoQuestion) {
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? AnswerYes : AnswerNo;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return AnswerOk;
+}
+
+QString QtRuntime::InputBox(const QString &prompt, const QString &title)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(title);
+    // A bare carriage return would show as a space: show each line on its own.
+    QString shown = prompt;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    dialog.setLabelText(shown);
+    dialog.setTextValue(QString());
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+void QtRuntime::Randomize()
+{
+    m_random.seed(static_cast<std::mt19937::result_type>(QTime::currentTime().msecsSinceStartOfDay()
+                                                          ^ QDateTime::currentMSecsSinceEpoch()));
+}
+
+float QtRuntime::Rnd()
+{
+    // 24 random bits: every value is exact in single precision and below 1.
+    return static_cast<float>(m_random() >> 8) / 16777216.0f;
+}
+
+float QtRuntime::Timer()
+{
+    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+}
+
+void QtRuntime::DoEvents(double maxWait)
+{
+    QApplication::processEvents(QEventLoop::AllEvents);
+    if (maxWait <= 0)
+        return;
+    // Sleep in the event loop until an event arrives or the wait is over: no busy loop.
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    deadline.start(std::max(1, static_cast<int>(maxWait * 1000.0 + 0.999)));
+    loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void QtRuntime::Beep()
+{
+    QApplication::beep();
+}
+
+void QtRuntime::End(int status)
+{
+    // At once: every data file is already closed, and nothing is saved at exit.
+    std::fflush(nullptr);
+    std::_Exit(status);
+}
+
+bool QtRuntime::Shell(const QString &program, int windowStyle)
+{
+    Q_UNUSED(windowStyle); // a started program's window is placed by the window system
+    return !program.isEmpty() && QProcess::startDetached(program, {});
+}
+
+bool QtRuntime::FileExists(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && !info.isHidden();
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "runtime/runtime.h"
+
+#include <random>
+
+class QtRuntime : public Runtime
+{
+public:
+    int MsgBox(const QString &prompt, int buttons = MsgOkOnly) override;
+    QString InputBox(const QString &prompt, const QString &title) override;
+    void Randomize() override;
+    float Rnd() override;
+    float Timer() override;
+    void DoEvents(double maxWait = 0) override;
+    void Beep() override;
+    void End(int status = 0) override;
+    bool Shell(const QString &program, int windowStyle) override;
+    bool FileExists(const QString &path) override;
+
+private:
+    std::mt19937 m_random{0x5eed};
+};

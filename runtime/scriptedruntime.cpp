@@ -1,0 +1,79 @@
+#include "runtime/scriptedruntime.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+
+int ScriptedRuntime::MsgBox(const QString &prompt, int buttons)
+{
+    messages << prompt;
+    messageButtons << buttons;
+    if (!msgBoxAnswers.isEmpty())
+        return msgBoxAnswers.dequeue();
+    return buttons == MsgYesNoQuestion ? AnswerNo : AnswerOk;
+}
+
+QString ScriptedRuntime::InputBox(const QString &prompt, const QString &title)
+{
+    prompts << prompt;
+    promptTitles << title;
+    return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
+}
+
+void ScriptedRuntime::Randomize()
+{
+    ++randomizeCalls;
+}
+
+float ScriptedRuntime::Rnd()
+{
+    if (!randomValues.isEmpty())
+        return randomValues.dequeue();
+    if (!m_seeded) {
+        m_random.seed(randomSeed);
+        m_seeded = true;
+    }
+    return static_cast<float>(m_random() >> 8) / 16777216.0f;
+}
+
+float ScriptedRuntime::Timer()
+{
+    return static_cast<float>(clock);
+}
+
+void ScriptedRuntime::DoEvents(double maxWait)
+{
+    ++doEventsCalls;
+    QCoreApplication::processEvents();
+    if (onDoEvents)
+        onDoEvents();
+    advance(std::max(maxWait, doEventsStep));
+}
+
+void ScriptedRuntime::advance(double seconds)
+{
+    clock = std::fmod(clock + seconds, 86400.0);
+}
+
+void ScriptedRuntime::Beep()
+{
+    ++beeps;
+}
+
+void ScriptedRuntime::End(int status)
+{
+    if (endStatus < 0)
+        endStatus = status;
+}
+
+bool ScriptedRuntime::Shell(const QString &program, int windowStyle)
+{
+    Q_UNUSED(windowStyle);
+    started << program;
+    return startablePrograms.contains(program);
+}
+
+bool ScriptedRuntime::FileExists(const QString &path)
+{
+    return existingFiles.contains(path);
+}

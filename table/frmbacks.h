@@ -1,0 +1,54 @@
+#pragma once
+
+#include "images/pictures.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class ImageControl;
+class Runtime;
+class frmVorlina;
+
+// The back chooser, which also holds the ten card backs.
+class frmBacks : public QWidget
+{
+    Q_OBJECT
+public:
+    frmBacks(Runtime &rt, frmVorlina &table);
+
+    std::array<ImageControl *, BackCount> imgCardBack{};
+    QPushButton *cmdCancel = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QLabel *Label1 = nullptr;
+
+    qint16 BackChoice = 0;
+
+    // The outline colour drawn around each back since the chooser was shown, if any.
+    QColor outlineOf(int index) const;
+
+public slots:
+    void imgCardBack_Click(int index);
+    void cmdOK_Click();
+    void cmdCancel_Click();
+
+signals:
+    // OK or Cancel: the menu comes back.
+    void finished();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    class Outlines;
+
+    Runtime &m_rt;
+    frmVorlina &m_table;
+    Outlines *m_outlines = nullptr;
+};
