@@ -8,6 +8,8 @@ int ScriptedRuntime::MsgBox(const QString &prompt, int buttons)
 {
     messages << prompt;
     messageButtons << buttons;
+    if (onMessage)
+        onMessage(prompt);
     if (!msgBoxAnswers.isEmpty())
         return msgBoxAnswers.dequeue();
     return buttons == MsgYesNoQuestion ? AnswerNo : AnswerOk;
@@ -53,6 +55,10 @@ void ScriptedRuntime::DoEvents(double maxWait)
 void ScriptedRuntime::advance(double seconds)
 {
     clock = std::fmod(clock + seconds, 86400.0);
+    // Land on a value the single-precision clock can show, so a wait of x reads as x.
+    const float shown = static_cast<float>(clock);
+    if (double(shown) < clock)
+        clock = std::nextafter(shown, 86400.0f);
 }
 
 void ScriptedRuntime::Beep()

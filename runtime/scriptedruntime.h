@@ -36,6 +36,8 @@ public:
     double doEventsStep = 0.05;
     // Called at every DoEvents, after pending events have been handled.
     std::function<void()> onDoEvents;
+    // Called when a message box comes up, before it is answered.
+    std::function<void(const QString &)> onMessage;
     // Files that exist for FileExists, and programs that Shell can start.
     QStringList existingFiles;
     QStringList startablePrograms;

@@ -1,0 +1,61 @@
+#include "runtime/qtruntime.h"
+#include "testsupport.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+class tst_QtRuntime : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void randomValuesStayBelowOne();
+    void clockCountsSecondsSinceMidnight();
+    void fileExistsCountsOnlyVisibleRegularFiles();
+    void shellReportsWhatCannotStart();
+};
+
+void tst_QtRuntime::randomValuesStayBelowOne()
+{
+    QtRuntime rt;
+    rt.Randomize();
+    float lowest = 1, highest = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const float r = rt.Rnd();
+        QVERIFY(r >= 0.0f && r < 1.0f);
+        lowest = std::min(lowest, r);
+        highest = std::max(highest, r);
+    }
+    QVERIFY(lowest < 0.001f && highest > 0.999f);
+}
+
+void tst_QtRuntime::clockCountsSecondsSinceMidnight()
+{
+    QtRuntime rt;
+    const float now = rt.Timer();
+    QVERIFY(now >= 0.0f && now < 86400.0f);
+}
+
+void tst_QtRuntime::fileExistsCountsOnlyVisibleRegularFiles()
+{
+    WorkingDirectory dir;
+    writeFile(QStringLiteral("MSINFO32.EXE"), "x");
+    writeFile(QStringLiteral(".hidden"), "x");
+    QDir().mkdir(QStringLiteral("folder"));
+    QtRuntime rt;
+    QVERIFY(rt.FileExists(QStringLiteral("MSINFO32.EXE")));
+    QVERIFY(!rt.FileExists(QStringLiteral(".hidden")));
+    QVERIFY(!rt.FileExists(QStringLiteral("folder")));
+    QVERIFY(!rt.FileExists(QStringLiteral("missing")));
+}
+
+void tst_QtRuntime::shellReportsWhatCannotStart()
+{
+    QtRuntime rt;
+    QVERIFY(!rt.Shell(QString(), 1));
+    QVERIFY(!rt.Shell(QStringLiteral("/nonexistent/program"), 1));
+}
+
+QTEST_MAIN(tst_QtRuntime)
+#include "tst_qtruntime.moc"
