@@ -1,5 +1,6 @@
 # make run: set up, build and start the game (its data files go to run/).
 # make test: set up, build and run every test headless.
+# make bench: build and run the benchmarks (not part of the tests).
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
@@ -21,6 +22,11 @@ run: build
 test: build
 	@cd $(BUILD) && QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1 \
 		ctest --output-on-failure -j $(JOBS)
+
+bench: setup
+	@cmake -S . -B $(BUILD) -G Ninja -DVORLINA_BENCH=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+	@bench/run.sh $(BUILD)
 
 install: build
 	@cmake --install $(BUILD)
