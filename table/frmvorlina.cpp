@@ -110,7 +110,8 @@ private:
 // The face of the card number a Tag holds; the Tags are written only by the deal.
 const QPixmap &faceOf(const QString &tag)
 {
-    return cardFace(static_cast<int>(Val(tag)) - 1);
+    const double card = Val(tag);
+    return card >= 1 && card <= FaceCount ? cardFace(static_cast<int>(card) - 1) : blankCard();
 }
 
 } // namespace

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class ImageControl;
+class frmVorlina;
+
+// The credits.
+class frmCredits : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmCredits(frmVorlina &table);
+
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label5 = nullptr;
+    ImageControl *Image1 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label8 = nullptr;
+    QPushButton *Command1 = nullptr;
+
+public slots:
+    void Command1_Click();
+
+signals:
+    // OK: the menu comes back.
+    void finished();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    frmVorlina &m_table;
+};
