@@ -1,81 +1,85 @@
 #include "images/pictures.h"
-
-#include <QPainter>
+#include "images/artwork.h"
 
 #include <array>
 
-namespace {
-
-QPixmap plainCard(const QColor &fill, const QString &text)
-{
-    QPixmap pixmap(CardWidth, CardHeight);
-    pixmap.fill(fill);
-    QPainter painter(&pixmap);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, CardWidth - 1, CardHeight - 1);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, text);
-    return pixmap;
-}
-
-} // namespace
+// Start-up needs only one back, so every picture is painted the first time it is asked for.
 
 const QPixmap &cardFace(int index)
 {
     static std::array<QPixmap, FaceCount> faces;
-    Q_ASSERT(index >= 0 && index < FaceCount);
-    if (faces[index].isNull())
-        faces[index] = plainCard(Qt::white, QString::number(index));
-    return faces[index];
+    // The game takes card numbers from its spots' texts; a bad one shows a blank card.
+    if (index < 0 || index >= FaceCount)
+        return blankCard();
+    QPixmap &face = faces[std::size_t(index)];
+    if (face.isNull())
+        face = QPixmap::fromImage(Artwork::cardFace(index / 13, index % 13 + 1));
+    return face;
 }
 
 const QPixmap &cardBack(int index)
 {
     static std::array<QPixmap, BackCount> backs;
-    Q_ASSERT(index >= 0 && index < BackCount);
-    if (backs[index].isNull())
-        backs[index] = plainCard(Qt::cyan, QString::number(index));
-    return backs[index];
+    // A damaged back file can hold any index.
+    if (index < 0 || index >= BackCount)
+        return blankCard();
+    QPixmap &back = backs[std::size_t(index)];
+    if (back.isNull())
+        back = QPixmap::fromImage(Artwork::cardBack(index));
+    return back;
 }
 
 const QPixmap &blankCard()
 {
-    static const QPixmap blank = plainCard(Qt::white, QString());
+    static const QPixmap blank = QPixmap::fromImage(Artwork::blankCard());
     return blank;
 }
 
 QIcon programIcon()
 {
-    return QIcon(cardBack(0).scaled(32, 32));
+    static const QIcon icon = [] {
+        QIcon result;
+        result.addPixmap(QPixmap::fromImage(Artwork::programIcon(32)));
+        result.addPixmap(QPixmap::fromImage(Artwork::programIcon(16)));
+        return result;
+    }();
+    return icon;
 }
 
 QIcon skullIcon()
 {
-    return QIcon(cardBack(4).scaled(16, 16));
+    static const QIcon icon(QPixmap::fromImage(Artwork::skullIcon()));
+    return icon;
 }
 
 QIcon heartIcon()
 {
-    return QIcon(cardBack(1).scaled(32, 32));
+    static const QIcon icon = [] {
+        QIcon result;
+        result.addPixmap(QPixmap::fromImage(Artwork::heart(32)));
+        result.addPixmap(QPixmap::fromImage(Artwork::heart(16)));
+        return result;
+    }();
+    return icon;
 }
 
 const QPixmap &skullPicture()
 {
-    return cardBack(4);
+    static const QPixmap skull = QPixmap::fromImage(Artwork::skullPicture());
+    return skull;
 }
 
 const QPixmap &teamPhoto()
 {
-    static const QPixmap photo = plainCard(Qt::gray, QString()).scaled(300, 208);
+    static const QPixmap photo = QPixmap::fromImage(Artwork::teamPhoto());
     return photo;
 }
 
 const QPixmap &toolbarImage(ToolbarImage which)
 {
     static std::array<QPixmap, 6> images;
-    QPixmap &image = images[int(which)];
-    if (image.isNull()) {
-        image = QPixmap(24, 24);
-        image.fill(Qt::lightGray);
-    }
+    QPixmap &image = images[std::size_t(which)];
+    if (image.isNull())
+        image = QPixmap::fromImage(Artwork::toolbarImage(which));
     return image;
 }

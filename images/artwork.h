@@ -1,0 +1,24 @@
+#pragma once
+
+#include "images/pictures.h"
+
+#include <QImage>
+
+// The painters behind the stores of pictures.h; each call paints its picture afresh.
+namespace Artwork {
+
+QImage blankCard();
+// suit 0 .. 3 (spades, hearts, clubs, diamonds), rank 1 .. 13.
+QImage cardFace(int suit, int rank);
+QImage cardBack(int index);
+
+// The program icon, painted pixel by pixel for 32 and 16.
+QImage programIcon(int size);
+// The skull art of back 4 without the frame, on its dark ground.
+QImage skullPicture();
+QImage skullIcon();
+QImage heart(int size);
+QImage teamPhoto();
+QImage toolbarImage(ToolbarImage which);
+
+} // namespace Artwork

@@ -1,0 +1,58 @@
+#include "scriptedbrowser.h"
+
+#include "web/browserwindows.h"
+#include "web/frmbrowser.h"
+
+#include <QComboBox>
+#include <QPointer>
+#include <QTest>
+
+class tst_BrowserWindows : public QObject
+{
+    Q_OBJECT
+private slots:
+    void showAgainAndReload();
+};
+
+void tst_BrowserWindows::showAgainAndReload()
+{
+    QList<ScriptedBrowser *> browsers;
+    BrowserWindows windows([&browsers] {
+        auto browser = std::make_unique<ScriptedBrowser>();
+        browsers << browser.get();
+        return browser;
+    });
+    WebWindowFactory *factory = qobject_cast<WebWindowFactory *>(&windows);
+    QVERIFY(factory);
+
+    factory->showBrowser(QStringLiteral("http://h/home"));
+    QPointer<frmBrowser> first = windows.window();
+    QVERIFY(first && first->isVisible());
+    QCOMPARE(browsers.size(), 1);
+    browsers[0]->reach(QStringLiteral("http://h/other"), QStringLiteral("Other"));
+
+    // A loaded window is only shown again: it keeps its page and history.
+    first->showMinimized();
+    factory->showBrowser(QStringLiteral("http://h/again"));
+    QCOMPARE(windows.window(), first.data());
+    QCOMPARE(first->StartingAddress, QStringLiteral("http://h/again"));
+    QVERIFY(first->isVisible() && !first->isMinimized());
+    QCOMPARE(browsers.size(), 1);
+    QCOMPARE(browsers[0]->calls, QStringList{QStringLiteral("Navigate http://h/home")});
+    QCOMPARE(first->cboAddress->count(), 2);
+
+    // Closing unloads it; the next showing loads a new window with a fresh history, even
+    // before the closed one is gone.
+    QVERIFY(first->close());
+    QCOMPARE(windows.window(), nullptr);
+    factory->showBrowser(QStringLiteral("http://h/new"));
+    frmBrowser *second = windows.window();
+    QVERIFY(second && second != first.data() && second->isVisible());
+    QCOMPARE(browsers.size(), 2);
+    QCOMPARE(browsers[1]->calls, QStringList{QStringLiteral("Navigate http://h/new")});
+    QCOMPARE(second->cboAddress->count(), 1);
+    QTRY_VERIFY(first.isNull());
+}
+
+QTEST_MAIN(tst_BrowserWindows)
+#include "tst_browserwindows.moc"

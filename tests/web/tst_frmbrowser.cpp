@@ -1,0 +1,368 @@
+#include "scriptedbrowser.h"
+
+#include "runtime/forms.h"
+#include "web/frmbrowser.h"
+#include "web/site.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include <memory>
+
+namespace {
+
+const QString Home = QString::fromUtf8(Site::HomeAddress);
+const QString SiteName = QString::fromUtf8(Site::Name);
+const QSize DesignSize(fromTwips(10830), fromTwips(8565));
+
+// Every expected geometry is in twips and goes through fromTwips, as the window's does.
+QRect twips(int left, int top, int width, int height)
+{
+    return fromTwips(TwipsRect{left, top, width, height});
+}
+
+struct Loaded
+{
+    ScriptedBrowser *browser = nullptr;
+    std::unique_ptr<frmBrowser> window;
+};
+
+Loaded load(const QString &startingAddress = {})
+{
+    Loaded loaded;
+    auto browser = std::make_unique<ScriptedBrowser>();
+    loaded.browser = browser.get();
+    loaded.window = std::make_unique<frmBrowser>(std::move(browser));
+    loaded.window->StartingAddress = startingAddress;
+    loaded.window->Form_Load();
+    return loaded;
+}
+
+QStringList entries(const QComboBox *box)
+{
+    QStringList list;
+    for (int i = 0; i < box->count(); ++i)
+        list << box->itemText(i);
+    return list;
+}
+
+} // namespace
+
+class tst_frmBrowser : public QObject
+{
+    Q_OBJECT
+private slots:
+    void layoutAfterLoad();
+    void resize_data();
+    void resize();
+    void emptyStartingAddress();
+    void startingAddress_data();
+    void startingAddress();
+    void history_data();
+    void history();
+    void keyInBox_data();
+    void keyInBox();
+    void chooseFromList();
+    void toolbar_data();
+    void toolbar();
+    void stopEndsThePoll();
+};
+
+void tst_frmBrowser::layoutAfterLoad()
+{
+    Loaded l = load();
+    frmBrowser &w = *l.window;
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.size(), DesignSize);
+    QVERIFY(w.windowFlags() & Qt::WindowMinMaxButtonsHint);
+    QVERIFY(!w.windowIcon().isNull());
+
+    QCOMPARE(w.tbToolBar->geometry(), twips(0, 0, 10830, 540));
+    QCOMPARE(w.picAddress->geometry(), twips(0, 540, 10830, 675));
+    QCOMPARE(w.lblAddress->geometry(), twips(45, 60, 3075, 255));
+    QCOMPARE(w.cboAddress->geometry(), twips(50, 330, 10730, 315));
+    QCOMPARE(w.Label1->geometry(), twips(240, 1320, 5775, 615));
+    QCOMPARE(w.brwWebBrowser->geometry(), twips(120, 2175, 10730, 6290));
+
+    QCOMPARE(w.lblAddress->text(), QStringLiteral("&Address:"));
+    QCOMPARE(w.lblAddress->buddy(), w.cboAddress);
+    QVERIFY(w.cboAddress->isEditable());
+    QCOMPARE(w.cboAddress->insertPolicy(), QComboBox::NoInsert);
+    QCOMPARE(w.Label1->text(), SiteName);
+    QCOMPARE(w.Label1->palette().color(QPalette::WindowText), fromBgr(Bgr::Green));
+    QCOMPARE(w.Label1->palette().color(QPalette::Window), fromBgr(Bgr::Black));
+    QCOMPARE(w.Label1->font(), formsFont(Face::FuturaMdBT, 24, true));
+    QCOMPARE(w.timTimer->interval(), 5);
+
+    const QStringList keys = {"Back", "Forward", "Stop", "Refresh", "Home", "Search"};
+    const QList<QAction *> actions = w.tbToolBar->actions();
+    QCOMPARE(actions.size(), keys.size());
+    for (int i = 0; i < keys.size(); ++i) {
+        QCOMPARE(actions[i]->text(), keys[i]);
+        QCOMPARE(actions[i]->toolTip(), keys[i]);
+        QVERIFY(!actions[i]->icon().isNull());
+    }
+}
+
+void tst_frmBrowser::resize_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("boxWidth");
+    QTest::addColumn<QSize>("browserSize");
+
+    const int designWidth = fromTwips(10730);
+    const int designHeight = fromTwips(6290);
+    QTest::newRow("design") << DesignSize << designWidth << QSize(designWidth, designHeight);
+    QTest::newRow("larger") << QSize(800, 600) << fromTwips(11900)
+                            << QSize(fromTwips(11900), fromTwips(6725));
+    // Each negative size leaves its control as it was; the others are still applied.
+    QTest::newRow("minimised") << QSize(0, 0) << designWidth << QSize(designWidth, designHeight);
+    QTest::newRow("narrower than 100 twips") << QSize(6, 400) << designWidth
+                                             << QSize(designWidth, fromTwips(3725));
+    QTest::newRow("lower than the browser") << QSize(500, 151) << fromTwips(7400)
+                                            << QSize(fromTwips(7400), designHeight);
+    QTest::newRow("just room") << QSize(7, 152) << 0 << QSize(0, 0);
+}
+
+void tst_frmBrowser::resize()
+{
+    QFETCH(QSize, size);
+    QFETCH(int, boxWidth);
+    QFETCH(QSize, browserSize);
+
+    Loaded l = load();
+    frmBrowser &w = *l.window;
+    w.resize(size);
+    QCOMPARE(w.size(), size);
+    QCOMPARE(w.cboAddress->geometry(), QRect(fromTwips(50), fromTwips(330), boxWidth, fromTwips(315)));
+    QCOMPARE(w.brwWebBrowser->geometry(),
+             QRect(QPoint(fromTwips(120), fromTwips(2175)), browserSize));
+    QCOMPARE(w.tbToolBar->geometry(), QRect(0, 0, size.width(), fromTwips(540)));
+    QCOMPARE(w.picAddress->geometry(), QRect(0, fromTwips(540), size.width(), fromTwips(675)));
+    QCOMPARE(w.Label1->geometry(), twips(240, 1320, 5775, 615));
+
+    // Restoring brings every size back to the formulas.
+    w.resize(DesignSize);
+    QCOMPARE(w.cboAddress->width(), fromTwips(10730));
+    QCOMPARE(w.brwWebBrowser->size(), QSize(fromTwips(10730), fromTwips(6290)));
+}
+
+void tst_frmBrowser::emptyStartingAddress()
+{
+    Loaded l = load();
+    QCOMPARE(l.window->cboAddress->currentText(), Home);
+    QCOMPARE(l.window->cboAddress->count(), 0);
+    QVERIFY(!l.window->timTimer->isActive());
+    QCOMPARE(l.browser->calls, QStringList());
+    QCOMPARE(l.window->windowTitle(), SiteName);
+}
+
+void tst_frmBrowser::startingAddress_data()
+{
+    QTest::addColumn<bool>("refuse");
+    QTest::newRow("taken") << false;
+    QTest::newRow("refused") << true;
+}
+
+void tst_frmBrowser::startingAddress()
+{
+    QFETCH(bool, refuse);
+    auto browser = std::make_unique<ScriptedBrowser>();
+    ScriptedBrowser &b = *browser;
+    if (refuse)
+        b.refused << QStringLiteral("Navigate");
+    frmBrowser w(std::move(browser));
+    w.StartingAddress = QStringLiteral("http://start.example/");
+    w.Form_Load();
+
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.cboAddress->currentText(), w.StartingAddress);
+    QCOMPARE(entries(w.cboAddress), QStringList{w.StartingAddress});
+    QVERIFY(w.timTimer->isActive());
+    QCOMPARE(b.calls, QStringList{QStringLiteral("Navigate http://start.example/")});
+    QCOMPARE(w.cboAddress->geometry(), twips(50, 330, 10730, 315));
+}
+
+void tst_frmBrowser::history_data()
+{
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QStringList>("reached");
+    QTest::addColumn<QStringList>("list");
+
+    QTest::newRow("A, B, A") << QString() << QStringList{"http://h/a", "http://h/b", "http://h/a"}
+                             << QStringList{"http://h/a", "http://h/b"};
+    QTest::newRow("letter case differs") << QString() << QStringList{"http://h/a", "http://h/A"}
+                                         << QStringList{"http://h/A", "http://h/a"};
+    QTest::newRow("start spelt otherwise")
+        << QStringLiteral("vorlina.example.org") << QStringList{Home}
+        << QStringList{Home, QStringLiteral("vorlina.example.org")};
+    QTest::newRow("start reached") << Home << QStringList{Home, "http://h/b", Home}
+                                   << QStringList{Home, "http://h/b"};
+}
+
+void tst_frmBrowser::history()
+{
+    QFETCH(QString, start);
+    QFETCH(QStringList, reached);
+    QFETCH(QStringList, list);
+
+    Loaded l = load(start);
+    frmBrowser &w = *l.window;
+    const QStringList loadCalls = l.browser->calls;
+    for (const QString &address : reached) {
+        w.cboAddress->setEditText(QStringLiteral("typed meanwhile"));
+        l.browser->reach(address, QStringLiteral("Name of ") + address);
+        QCOMPARE(w.windowTitle(), QStringLiteral("Name of ") + address);
+        QCOMPARE(w.cboAddress->currentText(), address);
+    }
+    QCOMPARE(entries(w.cboAddress), list);
+    QCOMPARE(w.cboAddress->currentIndex(), 0);
+    // Rebuilding the list selects an entry from code, which must not navigate.
+    QCOMPARE(l.browser->calls, loadCalls);
+}
+
+void tst_frmBrowser::keyInBox_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("refuse");
+    QTest::addColumn<QStringList>("calls");
+    QTest::addColumn<QString>("textAfter");
+
+    const QString typed = QStringLiteral("http://h/typed");
+    QTest::newRow("Enter") << typed << int(Qt::Key_Return) << false
+                           << QStringList{"Navigate http://h/typed"} << typed;
+    QTest::newRow("keypad Enter") << typed << int(Qt::Key_Enter) << false
+                                  << QStringList{"Navigate http://h/typed"} << typed;
+    // The box's own Enter handling must not choose the matching entry a second time.
+    QTest::newRow("Enter on an entry") << "http://h/b" << int(Qt::Key_Return) << false
+                                       << QStringList{"Navigate http://h/b"} << "http://h/b";
+    QTest::newRow("Enter in an empty box, refused") << "" << int(Qt::Key_Return) << true
+                                                    << QStringList{"Navigate "} << "";
+    // Other keys start nothing and reach the box as typed.
+    QTest::newRow("letter") << typed << int(Qt::Key_X) << false << QStringList() << typed + "x";
+    QTest::newRow("Escape") << typed << int(Qt::Key_Escape) << false << QStringList() << typed;
+}
+
+void tst_frmBrowser::keyInBox()
+{
+    QFETCH(QString, text);
+    QFETCH(int, key);
+    QFETCH(bool, refuse);
+    QFETCH(QStringList, calls);
+    QFETCH(QString, textAfter);
+
+    Loaded l = load();
+    frmBrowser &w = *l.window;
+    l.browser->reach(QStringLiteral("http://h/b"), QStringLiteral("B"));
+    l.browser->reach(QStringLiteral("http://h/a"), QStringLiteral("A"));
+    if (refuse)
+        l.browser->refused << QStringLiteral("Navigate");
+    w.cboAddress->setEditText(text);
+    w.activateWindow();
+    w.cboAddress->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.cboAddress);
+    QTest::keyClick(w.windowHandle(), Qt::Key(key));
+
+    QCOMPARE(l.browser->calls, calls);
+    QCOMPARE(w.timTimer->isActive(), !calls.isEmpty());
+    QCOMPARE(w.cboAddress->currentText(), textAfter);
+    QVERIFY(w.isVisible());
+
+    qint16 keyAscii = 13;
+    w.cboAddress_KeyPress(keyAscii);
+    QCOMPARE(keyAscii, qint16(13));
+}
+
+void tst_frmBrowser::chooseFromList()
+{
+    Loaded l = load();
+    frmBrowser &w = *l.window;
+    l.browser->reach(QStringLiteral("http://h/b"), QStringLiteral("B"));
+    l.browser->reach(QStringLiteral("http://h/a"), QStringLiteral("A"));
+    QTest::keyClick(w.cboAddress, Qt::Key_Down);
+    QCOMPARE(l.browser->calls, QStringList{QStringLiteral("Navigate http://h/b")});
+    QVERIFY(w.timTimer->isActive());
+}
+
+void tst_frmBrowser::toolbar_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<bool>("refuse");
+    QTest::addColumn<QStringList>("calls");
+
+    QTest::newRow("Back") << "Back" << false << QStringList{"GoBack"};
+    QTest::newRow("Back on the first page") << "Back" << true << QStringList{"GoBack"};
+    QTest::newRow("Forward") << "Forward" << false << QStringList{"GoForward"};
+    QTest::newRow("Forward on the last page") << "Forward" << true << QStringList{"GoForward"};
+    QTest::newRow("Refresh") << "Refresh" << false << QStringList{"Refresh"};
+    QTest::newRow("Home") << "Home" << false << QStringList{"GoHome"};
+    QTest::newRow("Search") << "Search" << false << QStringList{"GoSearch"};
+    // Keys match exactly; any other key only starts the poll, which ends at its next tick.
+    QTest::newRow("lower case") << "back" << false << QStringList();
+    QTest::newRow("upper case") << "HOME" << false << QStringList();
+    QTest::newRow("unknown") << "Print" << false << QStringList();
+}
+
+void tst_frmBrowser::toolbar()
+{
+    QFETCH(QString, key);
+    QFETCH(bool, refuse);
+    QFETCH(QStringList, calls);
+
+    Loaded l = load();
+    frmBrowser &w = *l.window;
+    ScriptedBrowser &b = *l.browser;
+    b.reach(QStringLiteral("http://h/a"), QStringLiteral("Page A"));
+    w.setWindowTitle(QStringLiteral("before"));
+    if (refuse)
+        b.refused << calls.first();
+
+    QAction *action = nullptr;
+    for (QAction *a : w.tbToolBar->actions()) {
+        if (a->text() == key)
+            action = a;
+    }
+    if (action)
+        QTest::mouseClick(w.tbToolBar->widgetForAction(action), Qt::LeftButton);
+    else
+        w.tbToolBar_ButtonClick(key);
+
+    QCOMPARE(b.calls, calls);
+    QVERIFY(w.timTimer->isActive());
+    w.timTimer_Timer();
+    if (b.busy) {
+        QCOMPARE(w.windowTitle(), QStringLiteral("Working..."));
+        QVERIFY(w.timTimer->isActive());
+        b.reach(QStringLiteral("http://h/b"), QStringLiteral("Page B"));
+        w.timTimer_Timer();
+    }
+    QVERIFY(!w.timTimer->isActive());
+    QCOMPARE(w.windowTitle(), b.name);
+    QVERIFY(w.isVisible());
+}
+
+void tst_frmBrowser::stopEndsThePoll()
+{
+    Loaded l = load(QStringLiteral("http://h/slow"));
+    frmBrowser &w = *l.window;
+    ScriptedBrowser &b = *l.browser;
+    b.name = QStringLiteral("Page so far");
+    w.timTimer_Timer();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Working..."));
+
+    QAction *stop = w.tbToolBar->actions().at(2);
+    QTest::mouseClick(w.tbToolBar->widgetForAction(stop), Qt::LeftButton);
+    QCOMPARE(b.calls.last(), QStringLiteral("Stop"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Page so far"));
+    QVERIFY(!w.timTimer->isActive());
+}
+
+QTEST_MAIN(tst_frmBrowser)
+#include "tst_frmbrowser.moc"

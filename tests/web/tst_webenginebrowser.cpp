@@ -1,0 +1,79 @@
+#include "loopbackserver.h"
+
+#include "web/webenginebrowser.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+// The real engine, on pages served here; each wait is bounded.
+class tst_WebEngineBrowser : public QObject
+{
+    Q_OBJECT
+private slots:
+    void refusedCommands();
+    void loadsAndHistory();
+};
+
+namespace {
+constexpr int LoadTimeout = 15000;
+}
+
+void tst_WebEngineBrowser::refusedCommands()
+{
+    WebEngineBrowser browser(QStringLiteral("http://127.0.0.1:1/"), QString());
+    QVERIFY(!browser.GoBack());
+    QVERIFY(!browser.GoForward());
+    QVERIFY(!browser.Refresh());
+    QVERIFY(!browser.Navigate(QString()));
+    QVERIFY(!browser.Navigate(QStringLiteral("  ")));
+    QVERIFY(!browser.Busy());
+}
+
+void tst_WebEngineBrowser::loadsAndHistory()
+{
+    LoopbackServer server;
+    QVERIFY(server.isListening());
+    // A port nothing listens on: the engine shows its error page, and no command hangs.
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+    const QString unreachable = QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort());
+    closed.close();
+
+    WebEngineBrowser browser(server.url(QStringLiteral("home")), server.url(QStringLiteral("find")));
+    browser.resize(400, 300);
+    browser.show();
+    QStringList reached;
+    connect(&browser, &BrowserControl::NavigateComplete2, this, [&] {
+        reached << browser.LocationName() + QLatin1Char(' ') + browser.LocationURL();
+    });
+    QSignalSpy downloads(&browser, &BrowserControl::DownloadComplete);
+    const auto page = [&](const QString &path) {
+        return LoopbackServer::title(path) + QLatin1Char(' ') + server.url(path);
+    };
+
+    QVERIFY(browser.Navigate(server.url(QStringLiteral("a"))));
+    QVERIFY(browser.Busy());
+    QTRY_COMPARE_WITH_TIMEOUT(reached.size(), 1, LoadTimeout);
+    QCOMPARE(reached.last(), page(QStringLiteral("a")));
+    QCOMPARE(downloads.count(), 1);
+    QVERIFY(!browser.Busy());
+
+    QVERIFY(browser.GoHome());
+    QTRY_COMPARE_WITH_TIMEOUT(reached.size(), 2, LoadTimeout);
+    QCOMPARE(reached.last(), page(QStringLiteral("home")));
+    QVERIFY(!browser.GoForward());
+
+    QVERIFY(browser.GoBack());
+    QTRY_COMPARE_WITH_TIMEOUT(reached.size(), 3, LoadTimeout);
+    QCOMPARE(reached.last(), page(QStringLiteral("a")));
+    QVERIFY(!browser.GoBack());
+
+    QVERIFY(browser.Navigate(unreachable));
+    QTRY_COMPARE_WITH_TIMEOUT(reached.size(), 4, LoadTimeout);
+    QVERIFY(reached.last().endsWith(unreachable));
+    QTRY_VERIFY_WITH_TIMEOUT(!browser.Busy(), LoadTimeout);
+    QCOMPARE(downloads.count(), 4);
+}
+
+QTEST_MAIN(tst_WebEngineBrowser)
+#include "tst_webenginebrowser.moc"

@@ -1,0 +1,46 @@
+#include "web/browserwindows.h"
+
+#include "web/frmbrowser.h"
+#include "web/site.h"
+#include "web/webenginebrowser.h"
+
+#include <QCoreApplication>
+
+BrowserWindows::BrowserWindows(BrowserMaker makeBrowser) : m_makeBrowser(std::move(makeBrowser))
+{
+    if (!m_makeBrowser) {
+        m_makeBrowser = [] {
+            return std::make_unique<WebEngineBrowser>(QString::fromUtf8(Site::HomeAddress),
+                                                      QString::fromUtf8(Site::SearchAddress));
+        };
+    }
+    // The engine's pages must go before the engine itself, which ends with the application.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &BrowserWindows::unload);
+}
+
+BrowserWindows::~BrowserWindows()
+{
+    unload();
+}
+
+void BrowserWindows::showBrowser(const QString &startingAddress)
+{
+    if (m_window) {
+        m_window->StartingAddress = startingAddress;
+        m_window->showNormal();
+        m_window->raise();
+        m_window->activateWindow();
+        return;
+    }
+    m_window = new frmBrowser(m_makeBrowser());
+    // A closed window deletes itself; the next showing loads a new one.
+    connect(m_window, &frmBrowser::unloaded, this, [this] { m_window = nullptr; });
+    m_window->StartingAddress = startingAddress;
+    m_window->Form_Load();
+}
+
+void BrowserWindows::unload()
+{
+    delete m_window;
+    m_window = nullptr;
+}

@@ -1,0 +1,128 @@
+#include "web/webenginebrowser.h"
+
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+namespace {
+// A command the engine has not answered by then was dropped (say, a history entry it skips).
+constexpr int SilenceMs = 1000;
+} // namespace
+
+WebEngineBrowser::WebEngineBrowser(const QString &home, const QString &search, QWidget *parent)
+    : BrowserControl(parent), m_view(new QWebEngineView(this)), m_home(home), m_search(search)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+    setFocusProxy(m_view);
+
+    m_silence.setSingleShot(true);
+    m_silence.setInterval(SilenceMs);
+    connect(&m_silence, &QTimer::timeout, this, [this] { m_requested = false; });
+
+    QWebEnginePage *page = m_view->page();
+    // A move within the page loads nothing; its new address is the only answer.
+    connect(page, &QWebEnginePage::urlChanged, this, &WebEngineBrowser::engineAnswered);
+    connect(page, &QWebEnginePage::loadingChanged, this,
+            [this](const QWebEngineLoadingInfo &info) {
+                switch (info.status()) {
+                case QWebEngineLoadingInfo::LoadStartedStatus:
+                    engineAnswered();
+                    break;
+                case QWebEngineLoadingInfo::LoadSucceededStatus:
+                case QWebEngineLoadingInfo::LoadFailedStatus:
+                    // A failed load shows the engine's error page, which is reached like any.
+                    emit NavigateComplete2();
+                    emit DownloadComplete();
+                    break;
+                case QWebEngineLoadingInfo::LoadStoppedStatus:
+                    emit DownloadComplete();
+                    break;
+                }
+            });
+}
+
+bool WebEngineBrowser::Navigate(const QString &address)
+{
+    const QUrl url = QUrl::fromUserInput(address.trimmed());
+    if (url.isEmpty() || !url.isValid())
+        return false;
+    expectLoad();
+    m_view->load(url);
+    return true;
+}
+
+bool WebEngineBrowser::GoBack()
+{
+    if (!m_view->history()->canGoBack())
+        return false;
+    expectLoad();
+    m_view->back();
+    return true;
+}
+
+bool WebEngineBrowser::GoForward()
+{
+    if (!m_view->history()->canGoForward())
+        return false;
+    expectLoad();
+    m_view->forward();
+    return true;
+}
+
+bool WebEngineBrowser::GoHome()
+{
+    return Navigate(m_home);
+}
+
+bool WebEngineBrowser::GoSearch()
+{
+    return Navigate(m_search);
+}
+
+bool WebEngineBrowser::Refresh()
+{
+    if (m_view->url().isEmpty())
+        return false;
+    expectLoad();
+    m_view->reload();
+    return true;
+}
+
+bool WebEngineBrowser::Stop()
+{
+    engineAnswered();
+    m_view->stop();
+    return true;
+}
+
+bool WebEngineBrowser::Busy() const
+{
+    return m_requested || m_view->page()->isLoading();
+}
+
+QString WebEngineBrowser::LocationName() const
+{
+    return m_view->title();
+}
+
+QString WebEngineBrowser::LocationURL() const
+{
+    return m_view->url().toString();
+}
+
+void WebEngineBrowser::expectLoad()
+{
+    m_requested = true;
+    m_silence.start();
+}
+
+void WebEngineBrowser::engineAnswered()
+{
+    m_requested = false;
+    m_silence.stop();
+}
