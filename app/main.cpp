@@ -1,4 +1,5 @@
 #include "app/windows.h"
+#include "runtime/forms.h"
 #include "runtime/qtruntime.h"
 #include "table/frmvorlina.h"
 
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Vorlina"));
     QApplication::setApplicationVersion(QStringLiteral("1.1.5"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The windows were drawn with the standard 8-point dialog font.
+    QApplication::setFont(formsFont(Face::MSSansSerif, 8));
 
     QtRuntime rt;
     Windows windows(rt);

@@ -8,6 +8,7 @@
 #include "screens/registry.h"
 #include "table/frmbacks.h"
 #include "table/frmvorlina.h"
+#include "web/site.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -125,7 +126,7 @@ void frmMenu::cmdAbout_Click()
 
 void frmMenu::cmdWeb_Click()
 {
-    m_openWeb(QString::fromLatin1(HomePage));
+    m_openWeb(QString::fromLatin1(Site::HomeAddress));
 }
 
 void frmMenu::cmdBacks_Click()

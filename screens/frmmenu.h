@@ -18,9 +18,6 @@ class frmMenu : public QWidget
 {
     Q_OBJECT
 public:
-    // The maker's home page, where the web page window starts.
-    static constexpr const char *HomePage = "https://vorlina.example.org/";
-
     // openWeb sets the web page window's starting address and shows it.
     frmMenu(Runtime &rt, frmVorlina &table, std::function<void(const QString &)> openWeb);
     ~frmMenu() override;
