@@ -1,5 +1,6 @@
 #include "runtime/forms.h"
 
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QMouseEvent>
@@ -90,6 +91,34 @@ void drawLines(QWidget *window, std::span<const TwipsLine> lines, int widthPixel
         painter.drawLine(QPointF(line.x1 / double(TwipsPerPixel), line.y1 / double(TwipsPerPixel)),
                          QPointF(line.x2 / double(TwipsPerPixel), line.y2 / double(TwipsPerPixel)));
     }
+}
+
+FramedPanel::FramedPanel(TwipsRect clientArea, std::span<const TwipsLine> frame,
+                         const QWidget *table)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      m_stored(clientArea.left, clientArea.top), m_frame(frame), m_table(table)
+{
+    setFixedSize(fromTwips(clientArea.width), fromTwips(clientArea.height));
+    setBackColour(this, Bgr::Blue);
+}
+
+void FramedPanel::showEvent(QShowEvent *event)
+{
+    placeLikeStored(this, m_stored, m_table);
+    if (m_firstFocus)
+        m_firstFocus->setFocus();
+    QWidget::showEvent(event);
+}
+
+void FramedPanel::paintEvent(QPaintEvent *)
+{
+    drawLines(this, m_frame, 5);
+}
+
+void FramedPanel::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    closeCommand();
 }
 
 ImageControl::ImageControl(QWidget *parent) : QWidget(parent)

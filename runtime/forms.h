@@ -69,11 +69,61 @@ constexpr QPoint TableStoredOrigin{1935, 855};
 // Places a window at its stored screen position (twips) relative to where the table is now.
 void placeLikeStored(QWidget *window, QPoint storedTwips, const QWidget *table);
 
+// One label of a window's design: the member it fills and how it looks.
+template <typename Form>
+struct LabelDesign
+{
+    QLabel *Form::*label;
+    const char *caption;
+    TwipsRect rect;
+    Face face;
+    double points;
+    bool bold;
+    unsigned fore;
+    Qt::Alignment align = Qt::AlignHCenter | Qt::AlignTop;
+};
+
+// Makes a window's labels from its design, all on the window's back colour.
+template <typename Form, std::size_t N>
+void makeLabels(Form *form, const LabelDesign<Form> (&designs)[N], unsigned backBgr)
+{
+    for (const LabelDesign<Form> &design : designs) {
+        form->*design.label = makeLabel(form, QString::fromLatin1(design.caption), design.rect,
+                                        design.face, design.points, design.bold, design.fore,
+                                        backBgr, design.align);
+    }
+}
+
 // Sets a window's solid background colour.
 void setBackColour(QWidget *window, unsigned bgr);
 
 // Draws frame lines of the given pixel width in the window-text colour (black).
 void drawLines(QWidget *window, std::span<const TwipsLine> lines, int widthPixels);
+
+// A borderless window in blue with a frame of 5-pixel lines along its edges, shown at its
+// stored place over the table. The platform's close command runs closeCommand() instead,
+// so that closing it always leads back to a window that can go on.
+class FramedPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    FramedPanel(TwipsRect clientArea, std::span<const TwipsLine> frame, const QWidget *table);
+
+protected:
+    virtual void closeCommand() = 0;
+    // Takes the focus whenever the window is shown.
+    void setFirstFocus(QWidget *control) { m_firstFocus = control; }
+
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QPoint m_stored;
+    std::span<const TwipsLine> m_frame;
+    const QWidget *m_table;
+    QWidget *m_firstFocus = nullptr;
+};
 
 // An image control: shows a picture, keeps a text Tag, and reports clicks. Like the forms'
 // image, a hidden or disabled one takes no clicks and a disabled one still shows its picture.

@@ -16,27 +16,21 @@ namespace {
 
 constexpr TwipsRect ClientArea = {3240, 2415, 5730, 3555};
 constexpr double DialogPoints = 8;
-
-struct LabelSpec
-{
-    QLabel *frmAbout::*label;
-    const char *caption;
-    TwipsRect rect;
-    Face face;
-    double points;
-    bool bold;
-};
+constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignTop;
 
 // In tab order, after the buttons and the picture. All black on blue: the version's
 // button-text colour is black too.
-const LabelSpec Labels[] = {
+const LabelDesign<frmAbout> Labels[] = {
     {&frmAbout::lblDescription,
      "Vorlina  is another simple card game that requires a little forethought before making "
      "your moves.",
-     {1620, 1125, 3315, 1170}, Face::Dialog, DialogPoints, false},
-    {&frmAbout::lblDisclaimer, "", {255, 2625, 3750, 825}, Face::Dialog, DialogPoints, false},
-    {&frmAbout::lblTitle, "", {1680, 240, 2085, 480}, Face::FuturaMdBT, 12, true},
-    {&frmAbout::lblVersion, "", {1650, 780, 3285, 225}, Face::Dialog, DialogPoints, false},
+     {1620, 1125, 3315, 1170}, Face::Dialog, DialogPoints, false, Bgr::Black, Left},
+    {&frmAbout::lblDisclaimer, "", {255, 2625, 3750, 825}, Face::Dialog, DialogPoints, false,
+     Bgr::Black, Left},
+    {&frmAbout::lblTitle, "", {1680, 240, 2085, 480}, Face::FuturaMdBT, 12, true, Bgr::Black,
+     Left},
+    {&frmAbout::lblVersion, "", {1650, 780, 3285, 225}, Face::Dialog, DialogPoints, false,
+     Bgr::Black, Left},
 };
 
 // The etched rule between the description and the buttons: a grey line over a white one.
@@ -88,11 +82,7 @@ frmAbout::frmAbout(Runtime &rt, Registry &registry, frmVorlina &table)
     cmdSysInfo->setGeometry(fromTwips(TwipsRect{4260, 3075, 1245, 345}));
     setTabOrder(cmdOK, cmdSysInfo);
 
-    for (const LabelSpec &spec : Labels) {
-        this->*spec.label = makeLabel(this, QString::fromLatin1(spec.caption), spec.rect,
-                                      spec.face, spec.points, spec.bold, Bgr::Black, Bgr::Blue,
-                                      Qt::AlignLeft | Qt::AlignTop);
-    }
+    makeLabels(this, Labels, Bgr::Blue);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);

@@ -4,7 +4,6 @@
 #include "runtime/forms.h"
 #include "table/frmvorlina.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -18,51 +17,34 @@ constexpr Qt::Alignment Left = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignTop;
 constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignTop;
 
-struct LabelSpec
-{
-    QLabel *frmCredits::*label;
-    const char *caption;
-    TwipsRect rect;
-    Face face;
-    double points;
-    unsigned fore;
-    Qt::Alignment align;
-};
-
-const LabelSpec Labels[] = {
-    {&frmCredits::Label1, "Written By:", {240, 240, 1935, 375}, Face::FuturaMdBT, 12,
+const LabelDesign<frmCredits> Labels[] = {
+    {&frmCredits::Label1, "Written By:", {240, 240, 1935, 375}, Face::FuturaMdBT, 12, false,
      Bgr::WindowBackground, Left},
-    {&frmCredits::Label2, "Orrin Tavish", {2280, 240, 1935, 375}, Face::FuturaMdBT, 14.25,
+    {&frmCredits::Label2, "Orrin Tavish", {2280, 240, 1935, 375}, Face::FuturaMdBT, 14.25, false,
      Bgr::Red, Right},
-    {&frmCredits::Label3, "Playtesters:", {240, 720, 1935, 375}, Face::MSSansSerif, 13.5,
+    {&frmCredits::Label3, "Playtesters:", {240, 720, 1935, 375}, Face::MSSansSerif, 13.5, false,
      Bgr::WindowBackground, Left},
-    {&frmCredits::Label4, "Della Farrow", {2280, 840, 1935, 375}, Face::MSSansSerif, 13.5,
+    {&frmCredits::Label4, "Della Farrow", {2280, 840, 1935, 375}, Face::MSSansSerif, 13.5, false,
      Bgr::Red, Right},
-    {&frmCredits::Label5, "Nessa Crane", {2280, 1320, 1935, 375}, Face::MSSansSerif, 13.5,
+    {&frmCredits::Label5, "Nessa Crane", {2280, 1320, 1935, 375}, Face::MSSansSerif, 13.5, false,
      Bgr::Red, Right},
-    {&frmCredits::Label6, "Electro Skull By:", {2160, 1800, 2175, 375}, Face::MSSansSerif, 13.5,
+    {&frmCredits::Label6, "Electro Skull By:", {2160, 1800, 2175, 375}, Face::MSSansSerif, 13.5, false,
      Bgr::WindowBackground, Centre},
-    {&frmCredits::Label7, "Lamar Quell", {2160, 2280, 2055, 375}, Face::MSSansSerif, 18,
+    {&frmCredits::Label7, "Lamar Quell", {2160, 2280, 2055, 375}, Face::MSSansSerif, 18, false,
      Bgr::Cyan, Centre},
     {&frmCredits::Label8, "lquell@example.org", {2040, 2880, 2415, 255}, Face::MSSansSerif,
-     9.75, Bgr::WindowBackground, Centre},
+     9.75, false, Bgr::WindowBackground, Centre},
 };
 
 } // namespace
 
 frmCredits::frmCredits(frmVorlina &table)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_table(table)
+    : FramedPanel(ClientArea, Frame, &table)
 {
     setWindowTitle(QStringLiteral("Credits"));
     setWindowIcon(skullIcon());
-    setFixedSize(fromTwips(ClientArea.width), fromTwips(ClientArea.height));
-    setBackColour(this, Bgr::Blue);
 
-    for (const LabelSpec &spec : Labels) {
-        this->*spec.label = makeLabel(this, QString::fromLatin1(spec.caption), spec.rect,
-                                      spec.face, spec.points, false, spec.fore, Bgr::Blue,
-                                      spec.align);
-    }
+    makeLabels(this, Labels, Bgr::Blue);
     Image1 = new ImageControl(this);
     Image1->setGeometry(fromTwips(TwipsRect{480, 1560, 1125, 1500}));
     Image1->setPicture(skullPicture());
@@ -70,6 +52,7 @@ frmCredits::frmCredits(frmVorlina &table)
     Command1->setGeometry(fromTwips(TwipsRect{1680, 3360, 1215, 495}));
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &frmCredits::Command1_Click);
+    setFirstFocus(Command1);
 }
 
 void frmCredits::Command1_Click()
@@ -78,21 +61,8 @@ void frmCredits::Command1_Click()
     hide();
 }
 
-void frmCredits::showEvent(QShowEvent *event)
-{
-    placeLikeStored(this, QPoint(ClientArea.left, ClientArea.top), &m_table);
-    Command1->setFocus();
-    QWidget::showEvent(event);
-}
-
-void frmCredits::paintEvent(QPaintEvent *)
-{
-    drawLines(this, Frame, 5);
-}
-
-void frmCredits::closeEvent(QCloseEvent *event)
+void frmCredits::closeCommand()
 {
     // Closing is OK: the menu comes back.
-    event->ignore();
     Command1_Click();
 }

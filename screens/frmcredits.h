@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/forms.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -8,7 +10,7 @@ class ImageControl;
 class frmVorlina;
 
 // The credits.
-class frmCredits : public QWidget
+class frmCredits : public FramedPanel
 {
     Q_OBJECT
 public:
@@ -33,10 +35,5 @@ signals:
     void finished();
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-
-private:
-    frmVorlina &m_table;
+    void closeCommand() override;
 };

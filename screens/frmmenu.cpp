@@ -10,7 +10,6 @@
 #include "table/frmvorlina.h"
 #include "web/site.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -63,22 +62,20 @@ protected:
 } // namespace
 
 frmMenu::frmMenu(Runtime &rt, frmVorlina &table, std::function<void(const QString &)> openWeb)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+    : FramedPanel(ClientArea, Frame, &table),
       m_rt(rt), m_table(table), m_openWeb(std::move(openWeb)),
       m_registry(std::make_unique<LinuxRegistry>())
 {
     setWindowTitle(QStringLiteral("Menu"));
     setWindowIcon(heartIcon());
-    setFixedSize(fromTwips(ClientArea.width), fromTwips(ClientArea.height));
-    setBackColour(this, Bgr::Blue);
 
     QWidget *previous = nullptr;
-    for (const ButtonSpec &spec : Buttons) {
-        auto *button = new WrappingButton(QString::fromLatin1(spec.caption), this);
-        button->setGeometry(fromTwips(TwipsRect{spec.place.x(), spec.place.y(), 1215, 495}));
+    for (const ButtonSpec &design : Buttons) {
+        auto *button = new WrappingButton(QString::fromLatin1(design.caption), this);
+        button->setGeometry(fromTwips(TwipsRect{design.place.x(), design.place.y(), 1215, 495}));
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, spec.handler);
-        this->*spec.button = button;
+        connect(button, &QPushButton::clicked, this, design.handler);
+        this->*design.button = button;
         if (previous)
             setTabOrder(previous, button);
         previous = button;
@@ -142,20 +139,8 @@ void frmMenu::cmdClose_Click()
     m_table.show();
 }
 
-void frmMenu::showEvent(QShowEvent *event)
-{
-    placeLikeStored(this, QPoint(ClientArea.left, ClientArea.top), &m_table);
-    QWidget::showEvent(event);
-}
-
-void frmMenu::paintEvent(QPaintEvent *)
-{
-    drawLines(this, Frame, 5);
-}
-
-void frmMenu::closeEvent(QCloseEvent *event)
+void frmMenu::closeCommand()
 {
     // Closing the menu is its Close: the table is switched on again.
-    event->ignore();
     cmdClose_Click();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/forms.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -14,7 +16,7 @@ class frmInstruct;
 class frmVorlina;
 
 // The menu between games.
-class frmMenu : public QWidget
+class frmMenu : public FramedPanel
 {
     Q_OBJECT
 public:
@@ -44,9 +46,7 @@ public slots:
     void cmdClose_Click();
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void closeCommand() override;
 
 private:
     Runtime &m_rt;

@@ -4,7 +4,6 @@
 #include "runtime/forms.h"
 #include "table/frmvorlina.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -53,12 +52,10 @@ protected:
 };
 
 frmBacks::frmBacks(Runtime &rt, frmVorlina &table)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_rt(rt), m_table(table)
+    : FramedPanel(ClientArea, Frame, &table), m_rt(rt), m_table(table)
 {
     setWindowTitle(QStringLiteral("Change Cardbacks"));
     setWindowIcon(skullIcon());
-    setFixedSize(fromTwips(ClientArea.width), fromTwips(ClientArea.height));
-    setBackColour(this, Bgr::Blue);
 
     for (int i = 0; i < BackCount; ++i) {
         imgCardBack[i] = new ImageControl(this);
@@ -72,6 +69,7 @@ frmBacks::frmBacks(Runtime &rt, frmVorlina &table)
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setGeometry(fromTwips(TwipsRect{840, 1920, 1215, 495}));
     setTabOrder(cmdOK, cmdCancel);
+    setFirstFocus(cmdOK);
     Label1 = makeLabel(this, QStringLiteral("Highlight your card choice and click OK."),
                        {2280, 1920, 2055, 495}, Face::MSSansSerif, 9.75, false, Bgr::Cyan,
                        Bgr::Blue);
@@ -123,12 +121,6 @@ void frmBacks::cmdCancel_Click()
     emit finished();
 }
 
-void frmBacks::showEvent(QShowEvent *event)
-{
-    placeLikeStored(this, QPoint(ClientArea.left, ClientArea.top), &m_table);
-    cmdOK->setFocus();
-    QWidget::showEvent(event);
-}
 
 void frmBacks::hideEvent(QHideEvent *event)
 {
@@ -136,10 +128,6 @@ void frmBacks::hideEvent(QHideEvent *event)
     QWidget::hideEvent(event);
 }
 
-void frmBacks::paintEvent(QPaintEvent *)
-{
-    drawLines(this, Frame, 5);
-}
 
 void frmBacks::keyPressEvent(QKeyEvent *event)
 {
@@ -149,9 +137,8 @@ void frmBacks::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
 }
 
-void frmBacks::closeEvent(QCloseEvent *event)
+void frmBacks::closeCommand()
 {
     // The platform's close command cancels, so the menu always comes back.
-    event->ignore();
     cmdCancel_Click();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/forms.h"
+
 #include "images/pictures.h"
 
 #include <QWidget>
@@ -13,7 +15,7 @@ class Runtime;
 class frmVorlina;
 
 // The back chooser, which also holds the ten card backs.
-class frmBacks : public QWidget
+class frmBacks : public FramedPanel
 {
     Q_OBJECT
 public:
@@ -39,11 +41,9 @@ signals:
     void finished();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void closeCommand() override;
 
 private:
     class Outlines;

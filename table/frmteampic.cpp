@@ -4,7 +4,6 @@
 #include "runtime/forms.h"
 #include "table/frmvorlina.h"
 
-#include <QCloseEvent>
 #include <QPushButton>
 
 namespace {
@@ -16,10 +15,8 @@ constexpr TwipsLine Frame[] = {
 } // namespace
 
 frmTeamPic::frmTeamPic(frmVorlina &table)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_table(table)
+    : FramedPanel(ClientArea, Frame, &table), m_table(table)
 {
-    setFixedSize(fromTwips(ClientArea.width), fromTwips(ClientArea.height));
-    setBackColour(this, Bgr::Blue);
     setWindowIcon(programIcon());
 
     Image1 = new ImageControl(this);
@@ -28,6 +25,7 @@ frmTeamPic::frmTeamPic(frmVorlina &table)
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setGeometry(fromTwips(TwipsRect{1680, 3360, 1215, 495}));
     connect(cmdOK, &QPushButton::clicked, this, &frmTeamPic::cmdOK_Click);
+    setFirstFocus(cmdOK);
 }
 
 void frmTeamPic::cmdOK_Click()
@@ -37,21 +35,8 @@ void frmTeamPic::cmdOK_Click()
     m_table.TeamPicDone = 1;
 }
 
-void frmTeamPic::showEvent(QShowEvent *event)
-{
-    placeLikeStored(this, QPoint(ClientArea.left, ClientArea.top), &m_table);
-    cmdOK->setFocus();
-    QWidget::showEvent(event);
-}
-
-void frmTeamPic::paintEvent(QPaintEvent *)
-{
-    drawLines(this, Frame, 5);
-}
-
-void frmTeamPic::closeEvent(QCloseEvent *event)
+void frmTeamPic::closeCommand()
 {
     // Any other way out releases the game as OK does.
-    event->ignore();
     cmdOK_Click();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/forms.h"
+
 #include <QWidget>
 
 class QPushButton;
@@ -7,7 +9,7 @@ class ImageControl;
 class frmVorlina;
 
 // The picture screen shown when a game ends on exactly 11,000 points.
-class frmTeamPic : public QWidget
+class frmTeamPic : public FramedPanel
 {
     Q_OBJECT
 public:
@@ -20,9 +22,7 @@ public slots:
     void cmdOK_Click();
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    void closeCommand() override;
 
 private:
     frmVorlina &m_table;

@@ -43,36 +43,32 @@ constexpr std::array<QPoint, SpotCount> SpotPlaces = {{
 // The tableau spots a deal lays face up: none covers them.
 constexpr std::array<int, 5> OpenAtDeal = {19, 20, 23, 24, 25};
 
-struct LabelSpec
-{
-    QLabel *frmVorlina::*label;
-    const char *caption;
-    TwipsRect rect;
-    double points;
-    unsigned fore;
-    Qt::Alignment align;
-};
+constexpr Face Futura = Face::FuturaMdBT;
 
-constexpr Qt::Alignment Centre = Qt::AlignHCenter | Qt::AlignTop;
-
-const LabelSpec Labels[] = {
-    {&frmVorlina::lblHighRunlbl, "High Run:", {120, 120, 1455, 375}, 14.25, Bgr::Red, Centre},
-    {&frmVorlina::lblHighRun, "0", {360, 480, 735, 375}, 15.75, Bgr::Green, Centre},
-    {&frmVorlina::lblHighScorelbl, "High Score:", {6840, 120, 1695, 375}, 14.25, Bgr::Red, Centre},
-    {&frmVorlina::lblHighScore, "99999", {7320, 480, 1215, 375}, 15.75, Bgr::Green, Centre},
-    {&frmVorlina::lblSpot0, "1000", {2040, 360, 975, 255}, 12, Bgr::Yellow, Centre},
-    {&frmVorlina::lblSpot1, "1000", {5640, 360, 975, 255}, 12, Bgr::Yellow, Centre},
-    {&frmVorlina::lblBonuslbl, "CARD BONUS:", {2640, 1560, 3255, 495}, 21.75, Bgr::Red, Centre},
-    {&frmVorlina::lblBonus, "999", {3720, 2280, 1215, 615}, 24, Bgr::Magenta, Centre},
-    {&frmVorlina::lblCardslbl, "Cards Left:", {360, 5760, 1455, 375}, 12, Bgr::Red,
+// Every label of the table is bold Futura.
+const LabelDesign<frmVorlina> Labels[] = {
+    {&frmVorlina::lblHighRunlbl, "High Run:", {120, 120, 1455, 375}, Futura, 14.25, true,
+     Bgr::Red},
+    {&frmVorlina::lblHighRun, "0", {360, 480, 735, 375}, Futura, 15.75, true, Bgr::Green},
+    {&frmVorlina::lblHighScorelbl, "High Score:", {6840, 120, 1695, 375}, Futura, 14.25, true,
+     Bgr::Red},
+    {&frmVorlina::lblHighScore, "99999", {7320, 480, 1215, 375}, Futura, 15.75, true,
+     Bgr::Green},
+    {&frmVorlina::lblSpot0, "1000", {2040, 360, 975, 255}, Futura, 12, true, Bgr::Yellow},
+    {&frmVorlina::lblSpot1, "1000", {5640, 360, 975, 255}, Futura, 12, true, Bgr::Yellow},
+    {&frmVorlina::lblBonuslbl, "CARD BONUS:", {2640, 1560, 3255, 495}, Futura, 21.75, true,
+     Bgr::Red},
+    {&frmVorlina::lblBonus, "999", {3720, 2280, 1215, 615}, Futura, 24, true, Bgr::Magenta},
+    {&frmVorlina::lblCardslbl, "Cards Left:", {360, 5760, 1455, 375}, Futura, 12, true, Bgr::Red,
      Qt::AlignLeft | Qt::AlignTop},
-    {&frmVorlina::lblCards, "25", {2160, 5760, 495, 375}, 14.25, Bgr::Yellow,
+    {&frmVorlina::lblCards, "25", {2160, 5760, 495, 375}, Futura, 14.25, true, Bgr::Yellow,
      Qt::AlignRight | Qt::AlignTop},
-    {&frmVorlina::lblRunlbl, "Run:", {5760, 5640, 1215, 375}, 15.75, Bgr::Red, Centre},
-    {&frmVorlina::lblRun, "0", {7200, 5640, 975, 375}, 18, Bgr::Cyan, Centre},
-    {&frmVorlina::lblScorelbl, "Score:", {5760, 6240, 1215, 375}, 15.75, Bgr::Red, Centre},
-    {&frmVorlina::lblScore, "0", {7080, 6240, 1335, 375}, 18, Bgr::Yellow, Centre},
-    {&frmVorlina::lblTime, "Time Left:", {120, 6480, 1335, 255}, 12, Bgr::Red,
+    {&frmVorlina::lblRunlbl, "Run:", {5760, 5640, 1215, 375}, Futura, 15.75, true, Bgr::Red},
+    {&frmVorlina::lblRun, "0", {7200, 5640, 975, 375}, Futura, 18, true, Bgr::Cyan},
+    {&frmVorlina::lblScorelbl, "Score:", {5760, 6240, 1215, 375}, Futura, 15.75, true,
+     Bgr::Red},
+    {&frmVorlina::lblScore, "0", {7080, 6240, 1335, 375}, Futura, 18, true, Bgr::Yellow},
+    {&frmVorlina::lblTime, "Time Left:", {120, 6480, 1335, 255}, Futura, 12, true, Bgr::Red,
      Qt::AlignLeft | Qt::AlignTop},
 };
 
@@ -135,16 +131,12 @@ frmVorlina::frmVorlina(Runtime &rt, TableLinks *links, QWidget *parent)
         imgSpot[i]->setPicture(blankCard());
         connect(imgSpot[i], &ImageControl::clicked, this, [this, i] { imgSpot_Click(i); });
     }
-    for (const LabelSpec &spec : Labels) {
-        this->*spec.label = makeLabel(this, QString::fromLatin1(spec.caption), spec.rect,
-                                      Face::FuturaMdBT, spec.points, true, spec.fore, Bgr::Blue,
-                                      spec.align);
-    }
+    makeLabels(this, Labels, Bgr::Blue);
     QWidget *previous = nullptr;
-    for (const ButtonSpec &spec : Buttons) {
-        auto *button = new QPushButton(QString::fromLatin1(spec.caption), this);
-        button->setGeometry(fromTwips(spec.rect));
-        this->*spec.button = button;
+    for (const ButtonSpec &design : Buttons) {
+        auto *button = new QPushButton(QString::fromLatin1(design.caption), this);
+        button->setGeometry(fromTwips(design.rect));
+        this->*design.button = button;
         if (previous)
             setTabOrder(previous, button);
         previous = button;
