@@ -7,8 +7,6 @@
 
 int main(int argc, char *argv[])
 {
-    // The browser engine, loaded later, needs this before the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlina"));
     QApplication::setApplicationVersion(QStringLiteral("1.1.5"));

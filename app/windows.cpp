@@ -57,6 +57,7 @@ frmMenu &Windows::menu()
 void Windows::showBrowser(const QString &address)
 {
     if (!m_web) {
+        shareContextForBrowser();
         const QStringList places = {QCoreApplication::applicationDirPath(),
                                     QStringLiteral(VORLINA_PLUGIN_DIR)};
         QString reason;

@@ -110,16 +110,14 @@ void DataFile::put(qint64 pos, qint32 value)
     put(pos, QByteArray(bytes, 4));
 }
 
-void DataFile::close()
+std::unique_ptr<QSaveFile> DataFile::stage(QString &error)
 {
-    if (!m_open)
-        return;
     m_open = false;
     if (m_patch.empty()) {
         m_file.close();
-        return;
+        return nullptr;
     }
-    // Old bytes in, patch, commit: the file is replaced only once the new one is whole.
+    // Old bytes in, patch, out to a temporary file that replaces the old one on commit.
     const qint64 patchEnd = m_patch.rbegin()->first + 1;
     QByteArray head;
     if (m_file.seek(0))
@@ -130,19 +128,51 @@ void DataFile::close()
         head[offset] = byte;
     m_patch.clear();
 
-    QSaveFile out(m_name);
-    out.setDirectWriteFallback(true);
-    bool ok = out.open(QIODevice::WriteOnly) && out.write(head) == head.size();
+    auto out = std::make_unique<QSaveFile>(m_name);
+    out->setDirectWriteFallback(true);
+    bool ok = out->open(QIODevice::WriteOnly) && out->write(head) == head.size();
     while (ok && !m_file.atEnd()) {
         const QByteArray rest = m_file.read(1 << 16);
-        ok = !rest.isEmpty() && out.write(rest) == rest.size();
+        ok = !rest.isEmpty() && out->write(rest) == rest.size();
     }
     m_file.close();
-    if (!ok || !out.commit()) {
-        const QString reason = out.errorString();
-        out.cancelWriting();
-        failWith(QStringLiteral("written"), reason);
+    if (!ok) {
+        error = out->errorString();
+        return nullptr; // dropping it removes the temporary file
     }
+    return out;
+}
+
+void DataFile::close()
+{
+    if (!m_open)
+        return;
+    QString error;
+    std::unique_ptr<QSaveFile> out = stage(error);
+    if (out && !out->commit())
+        error = out->errorString();
+    out.reset();
+    if (!error.isEmpty())
+        failWith(QStringLiteral("written"), error);
+}
+
+void DataFile::closeBoth(DataFile &first, DataFile &second)
+{
+    QString firstError;
+    QString secondError;
+    std::unique_ptr<QSaveFile> firstOut = first.m_open ? first.stage(firstError) : nullptr;
+    std::unique_ptr<QSaveFile> secondOut = second.m_open ? second.stage(secondError) : nullptr;
+    // Both are written out before either replaces its file, so a failure leaves both whole.
+    if (firstError.isEmpty() && secondError.isEmpty() && firstOut && !firstOut->commit())
+        firstError = firstOut->errorString();
+    if (firstError.isEmpty() && secondError.isEmpty() && secondOut && !secondOut->commit())
+        secondError = secondOut->errorString();
+    firstOut.reset();
+    secondOut.reset();
+    if (!firstError.isEmpty())
+        first.failWith(QStringLiteral("written"), firstError);
+    else if (!secondError.isEmpty())
+        second.failWith(QStringLiteral("written"), secondError);
 }
 
 void DataFile::failWith(const QString &what, const QString &reason)

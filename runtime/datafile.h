@@ -5,7 +5,9 @@
 #include <QString>
 
 #include <map>
+#include <memory>
 
+class QSaveFile;
 class Runtime;
 
 // One data file opened by bare name in the working directory, read and written at 1-based
@@ -31,10 +33,14 @@ public:
     void put(qint64 pos, const QByteArray &text);
 
     void close();
+    // Closes both, writing their changes only when both can be written, so that files whose
+    // rows belong together are never left half written.
+    static void closeBoth(DataFile &first, DataFile &second);
     bool failed() const { return m_failed; }
 
 private:
     bool read(qint64 pos, char *data, qint64 size);
+    std::unique_ptr<QSaveFile> stage(QString &error);
     void failWith(const QString &what, const QString &reason);
 
     Runtime &m_rt;

@@ -1,48 +1,37 @@
 #include "runtime/forms.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
 
-QString family(Face face)
+// The windows' faces first, then the nearest free faces, then a face every system has.
+QStringList families(Face face)
 {
-    struct Choice
-    {
-        Face face;
-        const char *families[3];
-    };
-    static constexpr Choice Choices[] = {
-        {Face::FuturaMdBT, {"Futura Md BT", "League Spartan", "DejaVu Sans"}},
-        {Face::MSSansSerif, {"MS Sans Serif", "Liberation Sans", "DejaVu Sans"}},
-        {Face::TimesNewRoman, {"Times New Roman", "Liberation Serif", "DejaVu Serif"}},
-        {Face::Dialog, {"Liberation Sans", "DejaVu Sans", "Sans Serif"}},
-    };
-    const QStringList installed = QFontDatabase::families();
-    for (const Choice &choice : Choices) {
-        if (choice.face != face)
-            continue;
-        for (const char *name : choice.families) {
-            if (installed.contains(QLatin1String(name), Qt::CaseInsensitive))
-                return QLatin1String(name);
-        }
-        return QLatin1String(choice.families[2]);
+    switch (face) {
+    case Face::FuturaMdBT:
+        return {QStringLiteral("Futura Md BT"), QStringLiteral("League Spartan"),
+                QStringLiteral("DejaVu Sans")};
+    case Face::MSSansSerif:
+        return {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                QStringLiteral("DejaVu Sans")};
+    case Face::TimesNewRoman:
+        return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
+                QStringLiteral("DejaVu Serif")};
+    case Face::Dialog:
+        break;
     }
-    return {};
+    return {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
 }
 
 } // namespace
 
 QFont formsFont(Face face, double points, bool bold)
 {
-    static QHash<int, QString> families;
-    auto it = families.find(int(face));
-    if (it == families.end())
-        it = families.insert(int(face), family(face));
-    QFont font(*it);
+    QFont font;
+    font.setFamilies(families(face));
     // Sizes were chosen at 96 dots per inch; pixel sizes keep them so on any screen.
     font.setPixelSize(qRound(points * 96.0 / 72.0));
     font.setBold(bold);

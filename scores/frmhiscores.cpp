@@ -174,17 +174,13 @@ void frmHiScores::ClearScores()
         DataFile names(m_rt, NamesFile);
         if (names.failed())
             return;
-        for (int r = 1; r <= TopTen; ++r)
+        for (int r = 1; r <= TopTen; ++r) {
             scores.put(scorePos(r), qint32(0));
-        // Names only once the scores are written: a failed write ends the game with both
-        // files still matching.
-        scores.close();
-        if (scores.failed())
-            return;
-        for (int r = 1; r <= TopTen; ++r)
             names.put(namePos(r), BlankName);
-        names.close();
-        if (names.failed())
+        }
+        // Both files or neither, so that every row keeps its name.
+        DataFile::closeBoth(scores, names);
+        if (scores.failed() || names.failed())
             return;
     }
     m_table.lblHighScore->setText(QStringLiteral("0"));
@@ -266,16 +262,13 @@ void frmHiScores::HighScores(qint32 &Score, qint32 &HighScore)
             TopNames[*NewRank] = nameField(answer);
         }
 
-        // Every row goes back, entered or not; scores first, as in a clear.
-        for (int r = 1; r <= TopTen; ++r)
+        // Every row goes back, entered or not; both files or neither.
+        for (int r = 1; r <= TopTen; ++r) {
             scores.put(scorePos(r), Scores[r]);
-        scores.close();
-        if (scores.failed())
-            return;
-        for (int r = 1; r <= TopTen; ++r)
             names.put(namePos(r), TopNames[r]);
-        names.close();
-        if (names.failed())
+        }
+        DataFile::closeBoth(scores, names);
+        if (scores.failed() || names.failed())
             return;
     }
 

@@ -1,7 +1,27 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QOpenGLContext>
 #include <QString>
 #include <QtPlugin>
+
+// Qt GUI's own, exported but declared only among its private headers.
+void qt_gl_set_global_share_context(QOpenGLContext *context);
+
+// The browser engine draws with an OpenGL context shared with the application's, which must
+// exist before the module is loaded. Made then rather than at start-up, where it would load
+// the OpenGL driver for every game.
+inline void shareContextForBrowser()
+{
+    if (QOpenGLContext::globalShareContext())
+        return;
+    // As Qt does at start-up when asked to share: the engine expects a context even where
+    // the platform cannot create one.
+    auto *context = new QOpenGLContext(QCoreApplication::instance());
+    context->setFormat(QSurfaceFormat::defaultFormat());
+    context->create();
+    qt_gl_set_global_share_context(context);
+}
 
 // The web page window lives in a module of its own, loaded the first time it is opened, so
 // that the browser engine costs nothing until then.

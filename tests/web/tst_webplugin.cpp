@@ -77,9 +77,9 @@ void tst_WebPlugin::showsPageFromModule()
 
 int main(int argc, char *argv[])
 {
-    // As the program does: the engine, loaded later, needs this before the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    // As the program does, just before it loads the module.
+    shareContextForBrowser();
     tst_WebPlugin test;
     return QTest::qExec(&test, argc, argv);
 }
