@@ -4,6 +4,8 @@
 #include "scores/names.h"
 #include "table/frmvorlina.h"
 #include "table/tablelinks.h"
+#include "decks.h"
+#include "scorelinks.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -200,63 +202,6 @@ private:
     QString m_path;
 };
 
-// The score window, made and reached as the program does.
-class ScoreLinks : public TableLinks
-{
-public:
-    explicit ScoreLinks(ScriptedRuntime &rt) : m_rt(rt) {}
-    void attach(frmVorlina *table) { m_table = table; }
-    frmHiScores &scores()
-    {
-        if (!m_scores)
-            m_scores = std::make_unique<frmHiScores>(m_rt, *m_table);
-        return *m_scores;
-    }
-    bool made() const { return bool(m_scores); }
-    void close() { m_scores.reset(); }
-
-    void LoadNames() override { Names::LoadNames(); }
-    void showMenu() override {}
-    void showScores() override
-    {
-        scores().show();
-        scores().GetScores();
-    }
-    void HighScores(qint32 &score, qint32 &highScore) override
-    {
-        scores().HighScores(score, highScore);
-    }
-
-private:
-    ScriptedRuntime &m_rt;
-    frmVorlina *m_table = nullptr;
-    std::unique_ptr<frmHiScores> m_scores;
-};
-
-// Random values that make the shuffle draw a deck whose tableau clears in one run, spots
-// 25, 24, ..., 0 in turn, from an ace face up.
-void scriptClearableDeck(ScriptedRuntime &rt)
-{
-    std::array<int, 14> suitsUsed{};
-    std::array<bool, 53> used{};
-    std::array<int, 52> deck{};
-    auto take = [&](int rank) {
-        const int card = suitsUsed[rank]++ * 13 + rank;
-        used[card] = true;
-        return card;
-    };
-    deck[26] = take(1);
-    for (int spot = 25; spot >= 0; --spot)
-        deck[spot] = take((25 - spot + 1) % 13 + 1);
-    int next = 27;
-    for (int card = 1; card <= 52; ++card) {
-        if (!used[card])
-            deck[next++] = card;
-    }
-    for (const int card : deck)
-        rt.randomValues.enqueue(static_cast<float>((card - 0.5) / 52.0));
-}
-
 // The four files as laid out for a game: a file that is not there, or is no file, has no entry.
 using Files = QMap<QString, QByteArray>;
 
@@ -297,13 +242,13 @@ public:
         for (const ImageControl *spot : table->imgSpot)
             QCOMPARE(spot->picture().cacheKey(), cardBack(back).cacheKey());
 
-        scriptClearableDeck(rt);
+        scriptDeck(rt, clearableDeck());
         QTest::mouseClick(table->cmdDeal, Qt::LeftButton);
         for (const ImageControl *spot : {table->imgSpot[0], table->imgSpot[StockSpot]})
             QCOMPARE(spot->picture().cacheKey(), cardBack(back).cacheKey());
         for (int spot = 25; spot >= 0 && !stopped(); --spot) {
             if (spot == 0)
-                scriptClearableDeck(rt); // round 2
+                scriptDeck(rt, clearableDeck()); // round 2
             QTest::mousePress(table->imgSpot[spot], Qt::LeftButton);
         }
         for (int round = 2; round <= 3 && !stopped(); ++round) {
@@ -345,7 +290,7 @@ public:
         QCOMPARE(table->HighRun, std::max(storedRun, qint16(GameRun)));
 
         // Entered: the score window shows the rows, and OK gives the table back.
-        QCOMPARE(links.made() && links.scores().isVisible(), newRank >= 0);
+        QCOMPARE(links.scoresShown(), newRank >= 0);
         if (newRank >= 0) {
             for (int r = 0; r < 10; ++r)
                 QCOMPARE(links.scores().lblScore[r]->text(), QString::number(after.scores[r]));
@@ -582,7 +527,7 @@ void tst_DamagedFiles::clearWhenAScoreFileCannotChange()
     frmVorlina table(rt, &links);
     links.attach(&table);
     QTest::mouseClick(table.cmdScores, Qt::LeftButton);
-    QVERIFY(links.made() && links.scores().isVisible());
+    QVERIFY(links.scoresShown());
     rt.msgBoxAnswers.enqueue(Runtime::AnswerYes);
     QTest::mouseClick(links.scores().cmdClear, Qt::LeftButton);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/scriptedruntime.h"
+
 #include <array>
 #include <numeric>
 
@@ -40,4 +42,11 @@ inline DeckOrder clearableDeck()
             deck[next++] = card;
     }
     return deck;
+}
+
+// Makes the scripted shuffle deal exactly this deck.
+inline void scriptDeck(ScriptedRuntime &rt, const DeckOrder &deck)
+{
+    for (const int card : deck)
+        rt.randomValues.enqueue(drawFor(card));
 }

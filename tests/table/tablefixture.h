@@ -8,13 +8,6 @@
 
 #include <QList>
 
-// Makes the shuffle deal exactly this deck.
-inline void scriptDeck(ScriptedRuntime &rt, const DeckOrder &deck)
-{
-    for (const int card : deck)
-        rt.randomValues.enqueue(drawFor(card));
-}
-
 // The points of a run of n cards without peaks.
 constexpr int runPoints(int n)
 {
