@@ -28,9 +28,6 @@ constexpr std::array<Cover, TableauSize> CoveredBy = {{
     {-1, -1},                                                           // row 5
 }};
 
-// The tableau's rows, each lying over the one before it.
-constexpr std::array<int, 7> RowStart = {0, 2, 6, 12, 19, 25, 26};
-
 // The rank 1 .. 13 of a card number; values of 13 and below are left as they are.
 constexpr std::int16_t rankOf(std::int16_t cardNum)
 {

@@ -4,9 +4,13 @@
 #include "images/pictures.h"
 #include "runtime/scriptedruntime.h"
 #include "table/frmvorlina.h"
+#include "table/rules.h"
 #include "table/tablelinks.h"
 
 #include <QList>
+
+// The tableau's rows, each lying over the one before it.
+constexpr std::array<int, 7> RowStart = {0, 2, 6, 12, 19, 25, 26};
 
 // The points of a run of n cards without peaks.
 constexpr int runPoints(int n)

@@ -1,4 +1,5 @@
 #include "table/rules.h"
+#include "tablefixture.h"
 
 #include <QTest>
 
