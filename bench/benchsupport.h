@@ -63,40 +63,35 @@ inline long statusKb(long pid, const std::string &field)
     return -1;
 }
 
-// utime + stime of /proc/<pid>/stat, in seconds.
-inline double procCpuSeconds(long pid)
+// The fields of /proc/<pid>/stat after the command name, from the state (field 3) on.
+inline std::vector<std::string> statFields(long pid)
 {
     std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
     std::string all((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::vector<std::string> fields;
     const size_t close = all.rfind(')');
     if (close == std::string::npos)
-        return -1;
+        return fields;
     std::istringstream rest(all.substr(close + 2));
-    std::string field;
-    double utime = 0, stime = 0;
-    for (int i = 3; rest >> field; ++i) {
-        if (i == 14)
-            utime = std::stod(field);
-        if (i == 15) {
-            stime = std::stod(field);
-            break;
-        }
-    }
-    return (utime + stime) / double(sysconf(_SC_CLK_TCK));
+    for (std::string field; rest >> field;)
+        fields.push_back(field);
+    return fields;
+}
+
+// utime + stime of /proc/<pid>/stat, in seconds.
+inline double procCpuSeconds(long pid)
+{
+    const std::vector<std::string> fields = statFields(pid);
+    if (fields.size() < 13)
+        return -1;
+    const double ticks = std::stod(fields[11]) + std::stod(fields[12]); // fields 14 and 15
+    return ticks / double(sysconf(_SC_CLK_TCK));
 }
 
 inline long parentOf(long pid)
 {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string all((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    const size_t close = all.rfind(')');
-    if (close == std::string::npos)
-        return -1;
-    std::istringstream rest(all.substr(close + 2));
-    std::string state;
-    long parent = -1;
-    rest >> state >> parent;
-    return parent;
+    const std::vector<std::string> fields = statFields(pid);
+    return fields.size() < 2 ? -1 : std::stol(fields[1]); // field 4
 }
 
 // Every process below pid, at any depth.

@@ -3,9 +3,13 @@
 #include "images/pictures.h"
 
 #include <QImage>
+#include <QPainterPath>
 
 // The painters behind the stores of pictures.h; each call paints its picture afresh.
 namespace Artwork {
+
+// The heart of the faces, in a 100 x 100 box; the menu's icon is the same heart.
+QPainterPath heartPath();
 
 QImage blankCard();
 // suit 0 .. 3 (spades, hearts, clubs, diamonds), rank 1 .. 13.

@@ -23,20 +23,6 @@ constexpr int WordHeight = 20;
 constexpr QRectF SymbolBox(14.5, 33.0, 46.0, 50.0);
 
 // Each suit drawn in a 100 x 100 box.
-QPainterPath heartPath()
-{
-    QPainterPath path;
-    path.moveTo(50, 98);
-    path.cubicTo(40, 82, 0, 60, 0, 28);
-    path.cubicTo(0, 10, 12, 0, 26, 0);
-    path.cubicTo(38, 0, 47, 8, 50, 20);
-    path.cubicTo(53, 8, 62, 0, 74, 0);
-    path.cubicTo(88, 0, 100, 10, 100, 28);
-    path.cubicTo(100, 60, 60, 82, 50, 98);
-    path.closeSubpath();
-    return path;
-}
-
 QPainterPath diamondPath()
 {
     QPainterPath path;
@@ -94,7 +80,7 @@ QPainterPath suitPath(int suit)
     case 0:
         return spadePath();
     case 1:
-        return heartPath();
+        return Artwork::heartPath();
     case 2:
         return clubPath();
     default:
@@ -120,6 +106,20 @@ QFont rankFont()
 } // namespace
 
 namespace Artwork {
+
+QPainterPath heartPath()
+{
+    QPainterPath path;
+    path.moveTo(50, 98);
+    path.cubicTo(40, 82, 0, 60, 0, 28);
+    path.cubicTo(0, 10, 12, 0, 26, 0);
+    path.cubicTo(38, 0, 47, 8, 50, 20);
+    path.cubicTo(53, 8, 62, 0, 74, 0);
+    path.cubicTo(88, 0, 100, 10, 100, 28);
+    path.cubicTo(100, 60, 60, 82, 50, 98);
+    path.closeSubpath();
+    return path;
+}
 
 QImage blankCard()
 {

@@ -2,6 +2,7 @@
 #include "images/brushwork.h"
 
 #include <QPainter>
+#include <QTransform>
 #include <QPainterPath>
 #include <QRadialGradient>
 
@@ -173,15 +174,9 @@ QImage skullIcon()
 QImage heart(int size)
 {
     QImage image = clearCanvas(size, size);
-    QPainterPath path;
-    path.moveTo(50, 96);
-    path.cubicTo(40, 80, 2, 60, 2, 30);
-    path.cubicTo(2, 13, 14, 4, 27, 4);
-    path.cubicTo(38, 4, 46, 11, 50, 22);
-    path.cubicTo(54, 11, 62, 4, 73, 4);
-    path.cubicTo(86, 4, 98, 13, 98, 30);
-    path.cubicTo(98, 60, 60, 80, 50, 96);
-    path.closeSubpath();
+    // Inset a little, so the outline stays inside the icon.
+    const QPainterPath path =
+        QTransform::fromTranslate(2, 2).scale(0.96, 0.96).map(heartPath());
 
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
