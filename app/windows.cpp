@@ -7,11 +7,8 @@
 #include "table/frmvorlina.h"
 #include "web/webwindow.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QPluginLoader>
-
-Windows::Windows(Runtime &rt) : m_rt(rt)
+Windows::Windows(Runtime &rt, QStringList webPlaces)
+    : m_rt(rt), m_web(std::move(webPlaces))
 {
 }
 
@@ -56,23 +53,9 @@ frmMenu &Windows::menu()
 
 void Windows::showBrowser(const QString &address)
 {
-    if (!m_web) {
-        shareContextForBrowser();
-        const QStringList places = {QCoreApplication::applicationDirPath(),
-                                    QStringLiteral(VORLINA_PLUGIN_DIR)};
-        QString reason;
-        for (const QString &place : places) {
-            QPluginLoader loader(QDir(place).filePath(QStringLiteral("vorlina_web")));
-            if (QObject *instance = loader.instance()) {
-                m_web = qobject_cast<WebWindowFactory *>(instance);
-                break;
-            }
-            reason = loader.errorString();
-        }
-        if (!m_web) {
-            m_rt.MsgBox(QStringLiteral("The web page window cannot be opened: %1").arg(reason));
-            return;
-        }
-    }
-    m_web->showBrowser(address);
+    QString why;
+    if (WebWindowFactory *factory = m_web.factory(why))
+        factory->showBrowser(address);
+    else
+        m_rt.MsgBox(QStringLiteral("The web page cannot be shown: %1").arg(why));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/webmodule.h"
 #include "table/tablelinks.h"
 
 #include <QString>
@@ -7,7 +8,6 @@
 #include <memory>
 
 class Runtime;
-class WebWindowFactory;
 class frmHiScores;
 class frmMenu;
 class frmVorlina;
@@ -16,7 +16,8 @@ class frmVorlina;
 class Windows : public TableLinks
 {
 public:
-    explicit Windows(Runtime &rt);
+    // The web page window's module is looked for in webPlaces.
+    explicit Windows(Runtime &rt, QStringList webPlaces = WebModule::programPlaces());
     ~Windows() override;
 
     void setTable(frmVorlina *table) { m_table = table; }
@@ -35,5 +36,5 @@ private:
     frmVorlina *m_table = nullptr;
     std::unique_ptr<frmHiScores> m_scores;
     std::unique_ptr<frmMenu> m_menu;
-    WebWindowFactory *m_web = nullptr;
+    WebModule m_web;
 };

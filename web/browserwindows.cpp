@@ -9,6 +9,7 @@
 BrowserWindows::BrowserWindows(BrowserMaker makeBrowser) : m_makeBrowser(std::move(makeBrowser))
 {
     if (!m_makeBrowser) {
+        m_engine = true;
         m_makeBrowser = [] {
             return std::make_unique<WebEngineBrowser>(QString::fromUtf8(Site::HomeAddress),
                                                       QString::fromUtf8(Site::SearchAddress));
@@ -37,6 +38,11 @@ void BrowserWindows::showBrowser(const QString &startingAddress)
     connect(m_window, &frmBrowser::unloaded, this, [this] { m_window = nullptr; });
     m_window->StartingAddress = startingAddress;
     m_window->Form_Load();
+}
+
+QString BrowserWindows::cannotShow() const
+{
+    return m_engine ? WebEngineBrowser::cannotStart() : QString();
 }
 
 void BrowserWindows::unload()

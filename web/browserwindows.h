@@ -24,6 +24,7 @@ public:
     ~BrowserWindows() override;
 
     void showBrowser(const QString &startingAddress) override;
+    QString cannotShow() const override;
 
     // The loaded window, or null.
     frmBrowser *window() const { return m_window; }
@@ -32,5 +33,6 @@ private:
     void unload();
 
     BrowserMaker m_makeBrowser;
+    bool m_engine = false; // pages are shown by the browser engine
     frmBrowser *m_window = nullptr;
 };

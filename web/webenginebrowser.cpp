@@ -1,5 +1,9 @@
 #include "web/webenginebrowser.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
@@ -7,10 +11,43 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
+#include <algorithm>
+
 namespace {
 // A command the engine has not answered by then was dropped (say, a history entry it skips).
 constexpr int SilenceMs = 1000;
+
+// Where the engine looks for one of its parts: the path its variable names, or else its usual
+// places. True when the part is there and, for a program, can run.
+bool enginePart(const char *variable, const QStringList &usual, const QString &name, bool program)
+{
+    const QStringList places = qEnvironmentVariableIsSet(variable)
+                                   ? QStringList{qEnvironmentVariable(variable)}
+                                   : usual;
+    return std::any_of(places.cbegin(), places.cend(), [&](const QString &place) {
+        // The helper program's variable names the program itself, the others a folder.
+        const QFileInfo file(program ? place : QDir(place).filePath(name));
+        return file.isFile() && (!program || file.isExecutable());
+    });
+}
 } // namespace
+
+QString WebEngineBrowser::cannotStart()
+{
+    const QString here = QCoreApplication::applicationDirPath();
+    const QString helper = QStringLiteral("QtWebEngineProcess");
+    const QString programs = QLibraryInfo::path(QLibraryInfo::LibraryExecutablesPath);
+    if (!enginePart("QTWEBENGINEPROCESS_PATH",
+                    {QDir(programs).filePath(helper), QDir(here).filePath(helper)}, helper, true))
+        return QStringLiteral("the browser engine's helper program %1 is missing").arg(helper);
+
+    const QString data = QLibraryInfo::path(QLibraryInfo::DataPath);
+    if (!enginePart("QTWEBENGINE_RESOURCES_PATH",
+                    {QDir(data).filePath(QStringLiteral("resources")), data, here},
+                    QStringLiteral("qtwebengine_resources.pak"), false))
+        return QStringLiteral("the browser engine's resources are missing");
+    return {};
+}
 
 WebEngineBrowser::WebEngineBrowser(const QString &home, const QString &search, QWidget *parent)
     : BrowserControl(parent), m_view(new QWebEngineView(this)), m_home(home), m_search(search)

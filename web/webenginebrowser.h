@@ -13,6 +13,10 @@ class WebEngineBrowser : public BrowserControl
 public:
     WebEngineBrowser(const QString &home, const QString &search, QWidget *parent = nullptr);
 
+    // Why the engine cannot start here, or an empty text. Asked before the first browser is
+    // made: the engine ends the whole process when it misses a part.
+    static QString cannotStart();
+
     bool Navigate(const QString &address) override;
     bool GoBack() override;
     bool GoForward() override;

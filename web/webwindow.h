@@ -32,7 +32,9 @@ public:
     // Sets the window's starting address and shows it; a window already open is shown again
     // as it is.
     virtual void showBrowser(const QString &startingAddress) = 0;
+    // Why the window cannot be shown on this machine, or an empty text when it can.
+    virtual QString cannotShow() const = 0;
 };
 
-#define WebWindowFactory_iid "org.vorlina.WebWindowFactory/1"
+#define WebWindowFactory_iid "org.vorlina.WebWindowFactory/2"
 Q_DECLARE_INTERFACE(WebWindowFactory, WebWindowFactory_iid)

@@ -1,21 +1,25 @@
 #include "loopbackserver.h"
 
+#include "app/webmodule.h"
 #include "web/webwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
-#include <QPluginLoader>
 #include <QPointer>
 #include <QTest>
 
-// The program's road to the web page window: the module loaded from the build folder, showing
-// a page served here. The module holds its own copy of the window's code, so the window is
-// found by what it shows, not by its type.
+#include <unistd.h>
+
+// The program's road to the web page window: the module loaded from the build folder by the
+// program's loader, showing a page served here. The module holds its own copy of the window's
+// code, so the window is found by what it shows, not by its type. Run as root, the engine's
+// sandbox switch is taken away first: the loader must set it, or the engine ends the process.
 class tst_WebPlugin : public QObject
 {
     Q_OBJECT
 private slots:
+    void engineMissingAPart_data();
+    void engineMissingAPart();
     void showsPageFromModule();
 };
 
@@ -43,15 +47,42 @@ QStringList entries(const QWidget *window)
 
 } // namespace
 
+// Asked before any page is made, so the engine never starts without its parts.
+void tst_WebPlugin::engineMissingAPart_data()
+{
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("helper program")
+        << QByteArray("QTWEBENGINEPROCESS_PATH")
+        << QStringLiteral("the browser engine's helper program QtWebEngineProcess is missing");
+    QTest::newRow("resources") << QByteArray("QTWEBENGINE_RESOURCES_PATH")
+                               << QStringLiteral("the browser engine's resources are missing");
+}
+
+void tst_WebPlugin::engineMissingAPart()
+{
+    QFETCH(QByteArray, variable);
+    QFETCH(QString, why);
+    WebModule module({QStringLiteral(VORLINA_BUILD_DIR)});
+    qputenv(variable.constData(), "/nonexistent");
+    QString reason;
+    QCOMPARE(module.factory(reason), nullptr);
+    qunsetenv(variable.constData());
+    QCOMPARE(reason, why);
+    QVERIFY(module.factory(reason));
+    QCOMPARE(reason, QString());
+}
+
 void tst_WebPlugin::showsPageFromModule()
 {
     LoopbackServer server;
     QVERIFY(server.isListening());
-    QPluginLoader loader(QDir(QStringLiteral(VORLINA_BUILD_DIR)).filePath("vorlina_web"));
-    QObject *instance = loader.instance();
-    QVERIFY2(instance, qPrintable(loader.errorString()));
-    auto *factory = qobject_cast<WebWindowFactory *>(instance);
-    QVERIFY(factory);
+    WebModule module({QStringLiteral("/nonexistent"), QStringLiteral(VORLINA_BUILD_DIR)});
+    QString why;
+    WebWindowFactory *factory = module.factory(why);
+    QVERIFY2(factory, qPrintable(why));
+    if (::geteuid() == 0)
+        QVERIFY(qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));
 
     const QString a = server.url(QStringLiteral("a"));
     factory->showBrowser(a);
@@ -71,15 +102,15 @@ void tst_WebPlugin::showsPageFromModule()
     QCOMPARE(entries(window), QStringList{b});
 
     // The pages go before the engine does.
-    delete instance;
+    delete dynamic_cast<QObject *>(factory);
     QVERIFY(window.isNull());
 }
 
 int main(int argc, char *argv[])
 {
+    if (::geteuid() == 0)
+        qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
     QApplication app(argc, argv);
-    // As the program does, just before it loads the module.
-    shareContextForBrowser();
     tst_WebPlugin test;
     return QTest::qExec(&test, argc, argv);
 }
