@@ -60,15 +60,16 @@ QImage gameDesign()
     }
 
     // The name sits on a cyan halo so the magenta dots do not eat into the letters.
+    // Drawn once at the font's size, then scaled to fit: one size of the face to load.
     QFont font = formsFont(Face::FuturaMdBT, 12.0, true);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);
-    const QString name = QStringLiteral("VORLINA");
-    while (QFontMetricsF(font).horizontalAdvance(name) > 66.0)
-        font.setPixelSize(font.pixelSize() - 1);
     const QFontMetricsF metrics(font);
+    const QString name = QStringLiteral("VORLINA");
+    const double scale = std::min(1.0, 66.0 / metrics.horizontalAdvance(name));
     QPainterPath text;
-    text.addText((W - metrics.horizontalAdvance(name)) / 2.0,
-                 H / 2.0 + metrics.capHeight() / 2.0, font, name);
+    text.addText(0, metrics.capHeight() / 2.0, font, name);
+    text = QTransform::fromScale(scale, scale).map(text);
+    text.translate((W - text.boundingRect().width()) / 2.0 - text.boundingRect().left(), H / 2.0);
     painter.setPen(QPen(QColor(0, 255, 255), 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(text);

@@ -7,19 +7,17 @@
 
 namespace {
 
-// The windows' faces first, then the nearest free faces, then a face every system has.
+// The free face installed with the game for each face the windows were drawn with, then one
+// every system has. The original faces are not asked for: the game looks the same on every
+// machine, and an absent family costs a font configuration lookup at start-up.
 QStringList families(Face face)
 {
     switch (face) {
     case Face::FuturaMdBT:
-        return {QStringLiteral("Futura Md BT"), QStringLiteral("League Spartan"),
-                QStringLiteral("DejaVu Sans")};
-    case Face::MSSansSerif:
-        return {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                QStringLiteral("DejaVu Sans")};
+        return {QStringLiteral("League Spartan"), QStringLiteral("DejaVu Sans")};
     case Face::TimesNewRoman:
-        return {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"),
-                QStringLiteral("DejaVu Serif")};
+        return {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")};
+    case Face::MSSansSerif:
     case Face::Dialog:
         break;
     }
