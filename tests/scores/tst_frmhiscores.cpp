@@ -10,6 +10,9 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <sys/fsuid.h>
+#include <unistd.h>
+
 #include <functional>
 #include <limits>
 #include <memory>
@@ -100,6 +103,35 @@ public:
     std::function<void()> onPrompt;
 };
 
+// The working folder closed to new files, as a shared game folder may be, so that a file can
+// only be rewritten in place. An administrator's right to write anywhere is set aside
+// meanwhile, so that the files' modes count.
+class ClosedFolder
+{
+public:
+    explicit ClosedFolder(const QString &path) : m_path(path)
+    {
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+                                          | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+        if (::geteuid() == 0) {
+            ::setfsuid(65534);
+            m_asPlayer = true;
+        }
+    }
+    ~ClosedFolder()
+    {
+        if (m_asPlayer)
+            ::setfsuid(0);
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ClosedFolder(const ClosedFolder &) = delete;
+    ClosedFolder &operator=(const ClosedFolder &) = delete;
+
+private:
+    QString m_path;
+    bool m_asPlayer = false;
+};
+
 struct Fixture
 {
     PromptingRuntime rt;
@@ -140,6 +172,8 @@ private slots:
     void damagedFiles();
     void unusableFileEndsWithoutTouchingTheOther_data();
     void unusableFileEndsWithoutTouchingTheOther();
+    void folderClosedToNewFiles_data();
+    void folderClosedToNewFiles();
 
 private:
     std::unique_ptr<WorkingDirectory> m_dir;
@@ -692,6 +726,59 @@ void tst_frmHiScores::unusableFileEndsWithoutTouchingTheOther()
     QCOMPARE(f.rt.messages.size(), 1);
     QVERIFY2(f.rt.messages[0].contains(broken), qPrintable(f.rt.messages[0]));
     QCOMPARE(readFile(kept), keptBytes);
+}
+
+void tst_frmHiScores::folderClosedToNewFiles_data()
+{
+    QTest::addColumn<bool>("enter"); // otherwise clear
+    QTest::addColumn<bool>("namesWritable");
+
+    QTest::newRow("entry") << true << true;
+    QTest::newRow("entry, names read-only") << true << false;
+    QTest::newRow("clear, names read-only") << false << false;
+}
+
+void tst_frmHiScores::folderClosedToNewFiles()
+{
+    QFETCH(bool, enter);
+    QFETCH(bool, namesWritable);
+    const QByteArray scores = Header + scoreRows(descending());
+    const QByteArray names = Header + nameRows(QList<QByteArray>(10, "Hana Obi"));
+    writeFile(ScoresFile, scores);
+    writeFile(NamesFile, names);
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto writable = readOnly | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    QVERIFY(QFile::setPermissions(ScoresFile, writable));
+    QVERIFY(QFile::setPermissions(NamesFile, namesWritable ? writable : readOnly));
+    Fixture f;
+    f.rt.inputAnswers << QStringLiteral("New");
+    {
+        ClosedFolder closed(m_dir->path());
+        if (enter) {
+            qint32 score = 5000;
+            qint32 best = 0;
+            f.w.HighScores(score, best);
+        } else {
+            f.w.ClearScores();
+        }
+    }
+
+    if (namesWritable) {
+        QCOMPARE(f.rt.endStatus, -1);
+        QCOMPARE(readFile(ScoresFile),
+                 Header + scoreRows({5000, 1000, 900, 800, 700, 600, 500, 400, 300, 200}));
+        QCOMPARE(readFile(NamesFile),
+                 Header + nameRows({"New", "Hana Obi", "Hana Obi", "Hana Obi", "Hana Obi",
+                                    "Hana Obi", "Hana Obi", "Hana Obi", "Hana Obi", "Hana Obi"}));
+        QVERIFY(f.w.isVisible());
+    } else {
+        // Rows and names stay together: neither file changes.
+        QCOMPARE(f.rt.endStatus, 1);
+        QCOMPARE(f.rt.messages.size(), 1);
+        QVERIFY2(f.rt.messages[0].contains(NamesFile), qPrintable(f.rt.messages[0]));
+        QCOMPARE(readFile(ScoresFile), scores);
+        QCOMPARE(readFile(NamesFile), names);
+    }
 }
 
 QTEST_MAIN(tst_frmHiScores)
