@@ -168,6 +168,8 @@ private slots:
     void bestScore();
     void okayAndCloseBoxFreeTheTable_data();
     void okayAndCloseBoxFreeTheTable();
+    void keys_data();
+    void keys();
     void damagedFiles_data();
     void damagedFiles();
     void unusableFileEndsWithoutTouchingTheOther_data();
@@ -606,6 +608,44 @@ void tst_frmHiScores::okayAndCloseBoxFreeTheTable()
     QVERIFY(tableOnAtHide);
     QVERIFY(!f.w.isVisible());
     QVERIFY(f.table.isEnabled());
+}
+
+void tst_frmHiScores::keys_data()
+{
+    QTest::addColumn<bool>("onClear"); // where the focus is; OK has it when the window opens
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("hides");
+    QTest::addColumn<bool>("asks");
+
+    QTest::newRow("Enter on OK") << false << int(Qt::Key_Return) << true << false;
+    QTest::newRow("keypad Enter on OK") << false << int(Qt::Key_Enter) << true << false;
+    QTest::newRow("Space on OK") << false << int(Qt::Key_Space) << true << false;
+    QTest::newRow("Enter on Clear") << true << int(Qt::Key_Return) << false << true;
+    // No cancel button: Esc does nothing.
+    QTest::newRow("Esc on OK") << false << int(Qt::Key_Escape) << false << false;
+    QTest::newRow("Esc on Clear") << true << int(Qt::Key_Escape) << false << false;
+}
+
+void tst_frmHiScores::keys()
+{
+    QFETCH(bool, onClear);
+    QFETCH(int, key);
+    QFETCH(bool, hides);
+    QFETCH(bool, asks);
+    Fixture f;
+    f.table.show();
+    f.w.show();
+    f.w.GetScores();
+    f.table.setEnabled(false);
+    QCOMPARE(f.w.focusWidget(), f.w.cmdOkay);
+    if (onClear)
+        f.w.cmdClear->setFocus();
+    f.rt.msgBoxAnswers << Runtime::AnswerNo;
+
+    QTest::keyClick(f.w.focusWidget(), Qt::Key(key));
+    QCOMPARE(f.w.isVisible(), !hides);
+    QCOMPARE(f.table.isEnabled(), hides);
+    QCOMPARE(f.rt.messages.size(), asks ? 1 : 0);
 }
 
 void tst_frmHiScores::damagedFiles_data()
