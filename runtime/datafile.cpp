@@ -158,6 +158,19 @@ void DataFile::close()
 
 void DataFile::closeBoth(DataFile &first, DataFile &second)
 {
+    // In a folder closed to new files each file is rewritten in place as soon as it is
+    // staged, so both must be known writable before either is touched.
+    for (DataFile *file : {&first, &second}) {
+        if (!file->m_open || file->m_patch.empty())
+            continue;
+        QFile probe(file->m_name);
+        if (!probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+            (file == &first ? second : first).discard();
+            file->failWith(QStringLiteral("written"), probe.errorString());
+            return;
+        }
+    }
+
     QString firstError;
     QString secondError;
     std::unique_ptr<QSaveFile> firstOut = first.m_open ? first.stage(firstError) : nullptr;
@@ -173,6 +186,13 @@ void DataFile::closeBoth(DataFile &first, DataFile &second)
         first.failWith(QStringLiteral("written"), firstError);
     else if (!secondError.isEmpty())
         second.failWith(QStringLiteral("written"), secondError);
+}
+
+void DataFile::discard()
+{
+    m_open = false;
+    m_patch.clear();
+    m_file.close();
 }
 
 void DataFile::failWith(const QString &what, const QString &reason)

@@ -41,6 +41,7 @@ public:
 private:
     bool read(qint64 pos, char *data, qint64 size);
     std::unique_ptr<QSaveFile> stage(QString &error);
+    void discard();
     void failWith(const QString &what, const QString &reason);
 
     Runtime &m_rt;

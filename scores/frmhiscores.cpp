@@ -125,6 +125,9 @@ frmHiScores::frmHiScores(Runtime &rt, frmVorlina &table)
     cmdOkay->setPalette(palette);
     cmdClear = new QPushButton(QStringLiteral("Clear"), this);
     cmdClear->setGeometry(fromTwips(ClearRect));
+    // Neither is the window's Enter button, but Enter presses whichever has the focus.
+    cmdOkay->setAutoDefault(true);
+    cmdClear->setAutoDefault(true);
     setTabOrder(cmdOkay, cmdClear);
     cmdOkay->setFocus();
     connect(cmdOkay, &QPushButton::clicked, this, &frmHiScores::cmdOkay_Click);

@@ -10,6 +10,9 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <sys/fsuid.h>
+#include <unistd.h>
+
 #include <functional>
 #include <limits>
 #include <memory>
@@ -100,6 +103,35 @@ public:
     std::function<void()> onPrompt;
 };
 
+// The working folder closed to new files, as a shared game folder may be, so that a file can
+// only be rewritten in place. An administrator's right to write anywhere is set aside
+// meanwhile, so that the files' modes count.
+class ClosedFolder
+{
+public:
+    explicit ClosedFolder(const QString &path) : m_path(path)
+    {
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+                                          | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+        if (::geteuid() == 0) {
+            ::setfsuid(65534);
+            m_asPlayer = true;
+        }
+    }
+    ~ClosedFolder()
+    {
+        if (m_asPlayer)
+            ::setfsuid(0);
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    ClosedFolder(const ClosedFolder &) = delete;
+    ClosedFolder &operator=(const ClosedFolder &) = delete;
+
+private:
+    QString m_path;
+    bool m_asPlayer = false;
+};
+
 struct Fixture
 {
     PromptingRuntime rt;
@@ -136,10 +168,14 @@ private slots:
     void bestScore();
     void okayAndCloseBoxFreeTheTable_data();
     void okayAndCloseBoxFreeTheTable();
+    void keys_data();
+    void keys();
     void damagedFiles_data();
     void damagedFiles();
     void unusableFileEndsWithoutTouchingTheOther_data();
     void unusableFileEndsWithoutTouchingTheOther();
+    void folderClosedToNewFiles_data();
+    void folderClosedToNewFiles();
 
 private:
     std::unique_ptr<WorkingDirectory> m_dir;
@@ -574,6 +610,44 @@ void tst_frmHiScores::okayAndCloseBoxFreeTheTable()
     QVERIFY(f.table.isEnabled());
 }
 
+void tst_frmHiScores::keys_data()
+{
+    QTest::addColumn<bool>("onClear"); // where the focus is; OK has it when the window opens
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("hides");
+    QTest::addColumn<bool>("asks");
+
+    QTest::newRow("Enter on OK") << false << int(Qt::Key_Return) << true << false;
+    QTest::newRow("keypad Enter on OK") << false << int(Qt::Key_Enter) << true << false;
+    QTest::newRow("Space on OK") << false << int(Qt::Key_Space) << true << false;
+    QTest::newRow("Enter on Clear") << true << int(Qt::Key_Return) << false << true;
+    // No cancel button: Esc does nothing.
+    QTest::newRow("Esc on OK") << false << int(Qt::Key_Escape) << false << false;
+    QTest::newRow("Esc on Clear") << true << int(Qt::Key_Escape) << false << false;
+}
+
+void tst_frmHiScores::keys()
+{
+    QFETCH(bool, onClear);
+    QFETCH(int, key);
+    QFETCH(bool, hides);
+    QFETCH(bool, asks);
+    Fixture f;
+    f.table.show();
+    f.w.show();
+    f.w.GetScores();
+    f.table.setEnabled(false);
+    QCOMPARE(f.w.focusWidget(), f.w.cmdOkay);
+    if (onClear)
+        f.w.cmdClear->setFocus();
+    f.rt.msgBoxAnswers << Runtime::AnswerNo;
+
+    QTest::keyClick(f.w.focusWidget(), Qt::Key(key));
+    QCOMPARE(f.w.isVisible(), !hides);
+    QCOMPARE(f.table.isEnabled(), hides);
+    QCOMPARE(f.rt.messages.size(), asks ? 1 : 0);
+}
+
 void tst_frmHiScores::damagedFiles_data()
 {
     QTest::addColumn<QByteArray>("scores");
@@ -692,6 +766,59 @@ void tst_frmHiScores::unusableFileEndsWithoutTouchingTheOther()
     QCOMPARE(f.rt.messages.size(), 1);
     QVERIFY2(f.rt.messages[0].contains(broken), qPrintable(f.rt.messages[0]));
     QCOMPARE(readFile(kept), keptBytes);
+}
+
+void tst_frmHiScores::folderClosedToNewFiles_data()
+{
+    QTest::addColumn<bool>("enter"); // otherwise clear
+    QTest::addColumn<bool>("namesWritable");
+
+    QTest::newRow("entry") << true << true;
+    QTest::newRow("entry, names read-only") << true << false;
+    QTest::newRow("clear, names read-only") << false << false;
+}
+
+void tst_frmHiScores::folderClosedToNewFiles()
+{
+    QFETCH(bool, enter);
+    QFETCH(bool, namesWritable);
+    const QByteArray scores = Header + scoreRows(descending());
+    const QByteArray names = Header + nameRows(QList<QByteArray>(10, "Hana Obi"));
+    writeFile(ScoresFile, scores);
+    writeFile(NamesFile, names);
+    const auto readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    const auto writable = readOnly | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    QVERIFY(QFile::setPermissions(ScoresFile, writable));
+    QVERIFY(QFile::setPermissions(NamesFile, namesWritable ? writable : readOnly));
+    Fixture f;
+    f.rt.inputAnswers << QStringLiteral("New");
+    {
+        ClosedFolder closed(m_dir->path());
+        if (enter) {
+            qint32 score = 5000;
+            qint32 best = 0;
+            f.w.HighScores(score, best);
+        } else {
+            f.w.ClearScores();
+        }
+    }
+
+    if (namesWritable) {
+        QCOMPARE(f.rt.endStatus, -1);
+        QCOMPARE(readFile(ScoresFile),
+                 Header + scoreRows({5000, 1000, 900, 800, 700, 600, 500, 400, 300, 200}));
+        QCOMPARE(readFile(NamesFile),
+                 Header + nameRows({"New", "Hana Obi", "Hana Obi", "Hana Obi", "Hana Obi",
+                                    "Hana Obi", "Hana Obi", "Hana Obi", "Hana Obi", "Hana Obi"}));
+        QVERIFY(f.w.isVisible());
+    } else {
+        // Rows and names stay together: neither file changes.
+        QCOMPARE(f.rt.endStatus, 1);
+        QCOMPARE(f.rt.messages.size(), 1);
+        QVERIFY2(f.rt.messages[0].contains(NamesFile), qPrintable(f.rt.messages[0]));
+        QCOMPARE(readFile(ScoresFile), scores);
+        QCOMPARE(readFile(NamesFile), names);
+    }
 }
 
 QTEST_MAIN(tst_frmHiScores)
