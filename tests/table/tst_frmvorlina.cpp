@@ -3,12 +3,15 @@
 #include "tablefixture.h"
 #include "testsupport.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 
 #include <memory>
 #include <set>
@@ -481,15 +484,29 @@ void tst_frmVorlina::longestRunIsWritten_data()
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<int>("cards");
     QTest::addColumn<QList<QByteArray>>("afterEachCard");
-    QTest::newRow("no file") << QByteArray() << 1 << QList<QByteArray>{QByteArray::fromHex("0100")};
+    QTest::addColumn<QList<int>>("writtenAt"); // the cards of the run after which it is written
+    QTest::newRow("no file") << QByteArray() << 1 << QList<QByteArray>{QByteArray::fromHex("0100")}
+                             << QList<int>{1};
     QTest::newRow("after a clear") << QByteArray::fromHex("00000000") << 5
         << QList<QByteArray>{QByteArray::fromHex("01000000"), QByteArray::fromHex("02000000"),
                              QByteArray::fromHex("03000000"), QByteArray::fromHex("04000000"),
-                             QByteArray::fromHex("05000000")};
+                             QByteArray::fromHex("05000000")}
+        << QList<int>{1, 2, 3, 4, 5};
     QTest::newRow("equal leaves it, longer rewrites it") << QByteArray::fromHex("0300") << 6
         << QList<QByteArray>{QByteArray::fromHex("0300"), QByteArray::fromHex("0300"),
                              QByteArray::fromHex("0300"), QByteArray::fromHex("0400"),
-                             QByteArray::fromHex("0500"), QByteArray::fromHex("0600")};
+                             QByteArray::fromHex("0500"), QByteArray::fromHex("0600")}
+        << QList<int>{4, 5, 6};
+    QTest::newRow("bytes after the second kept") << QByteArray::fromHex("0200abcdef") << 3
+        << QList<QByteArray>{QByteArray::fromHex("0200abcdef"), QByteArray::fromHex("0200abcdef"),
+                             QByteArray::fromHex("0300abcdef")}
+        << QList<int>{3};
+    QTest::newRow("record below 1") << QByteArray::fromHex("ffff") << 1
+                                    << QList<QByteArray>{QByteArray::fromHex("0100")} << QList<int>{1};
+    QTest::newRow("record of 26 never beaten") << QByteArray::fromHex("1a00") << 3
+        << QList<QByteArray>{QByteArray::fromHex("1a00"), QByteArray::fromHex("1a00"),
+                             QByteArray::fromHex("1a00")}
+        << QList<int>{};
 }
 
 void tst_frmVorlina::longestRunIsWritten()
@@ -497,14 +514,26 @@ void tst_frmVorlina::longestRunIsWritten()
     QFETCH(QByteArray, before);
     QFETCH(int, cards);
     QFETCH(QList<QByteArray>, afterEachCard);
+    QFETCH(QList<int>, writtenAt);
+    const QString name = QStringLiteral("qimruntot.dat");
     if (!before.isNull())
-        writeFile(QStringLiteral("qimruntot.dat"), before);
+        writeFile(name, before);
     const auto w = dealt(clearableDeck());
+    // A rewrite with the same bytes shows only in the file's time.
+    const QDateTime longAgo(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
     for (int k = 0; k < cards; ++k) {
+        {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        }
         click(*w, 25 - k);
-        QCOMPARE(readFile(QStringLiteral("qimruntot.dat")), afterEachCard[k]);
+        QCOMPARE(readFile(name), afterEachCard[k]);
+        QCOMPARE(QFileInfo(name).lastModified() != longAgo, writtenAt.contains(k + 1));
     }
-    QCOMPARE(w->lblHighRun->text(), QString::number(std::max<int>(cards, before.isEmpty() ? 0 : before[0])));
+    const qint16 record = before.size() >= 2 ? qFromLittleEndian<qint16>(before.constData()) : 0;
+    QCOMPARE(w->lblHighRun->text(), QString::number(std::max<int>(cards, record)));
+    QCOMPARE(m_rt->endStatus, -1);
 }
 
 void tst_frmVorlina::stockTurnsEndTheRun()
