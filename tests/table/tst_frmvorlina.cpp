@@ -49,6 +49,8 @@ private slots:
     void removingSpotsOpensWhatTheyCovered();
     void openedSpotShowsItsOwnFace();
     void clearingTheLastCountedSpotEndsTheRound();
+    void onlyTableauClicksOpenSpots();
+    void playedSpotTakesNoMoreClicks();
 
     // Moves, runs and the stock
     void moveRule_data();
@@ -419,6 +421,46 @@ void tst_frmVorlina::clearingTheLastCountedSpotEndsTheRound()
     QCOMPARE(w->Round, qint16(2));
     QCOMPARE(w->imgSpot[0]->Tag, QStringLiteral("1"));
     QVERIFY(!w->imgSpot[0]->isHidden());
+}
+
+void tst_frmVorlina::onlyTableauClicksOpenSpots()
+{
+    const auto w = dealt(inOrderDeck());
+    w->imgSpot[25]->hide(); // gone, but no click has looked at the tableau since
+    click(*w, StockSpot);   // turns up card 28, a 2
+    for (const int spot : {21, 22}) {
+        QVERIFY(!w->imgSpot[spot]->isEnabled());
+        QVERIFY(showsBack(w->imgSpot[spot], 0));
+    }
+    click(*w, 19); // a 7 onto the 2 is refused, and the tableau is still looked at
+    QCOMPARE(m_rt->beeps, 1);
+    QVERIFY(!w->imgSpot[19]->isHidden());
+    for (const int spot : {21, 22}) {
+        QVERIFY(w->imgSpot[spot]->isEnabled());
+        QVERIFY(showsFace(w->imgSpot[spot], spot + 1));
+    }
+    for (const int spot : {19, 20, 23, 24})
+        QVERIFY(w->imgSpot[spot]->isEnabled());
+    QCOMPARE(w->Score, 0);
+    QCOMPARE(w->Round, qint16(1));
+    QVERIFY(w->lblBonuslbl->isHidden());
+}
+
+void tst_frmVorlina::playedSpotTakesNoMoreClicks()
+{
+    // Clicks go through the window, which finds the spot under the pointer, as a player's do.
+    const auto w = dealt(clearableDeck());
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    const QPoint belowTheRest = w->imgSpot[25]->geometry().topLeft() + QPoint(30, 80);
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, belowTheRest);
+    QVERIFY(w->imgSpot[25]->isHidden());
+    QCOMPARE(w->Score, runPoints(1));
+    const QString faceUp = w->imgSpot[FaceUpSpot]->Tag;
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, belowTheRest);
+    QVERIFY(w->imgSpot[25]->isEnabled()); // still enabled, but hidden: nothing there to click
+    QCOMPARE(w->Score, runPoints(1));
+    QCOMPARE(w->imgSpot[FaceUpSpot]->Tag, faceUp);
+    QCOMPARE(m_rt->beeps, 0);
 }
 
 void tst_frmVorlina::moveRule_data()
