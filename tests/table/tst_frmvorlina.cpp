@@ -55,6 +55,7 @@ private slots:
     // Moves, runs and the stock
     void moveRule_data();
     void moveRule();
+    void runScoresWithPeak_data();
     void runScoresWithPeak();
     void longestRunIsWritten_data();
     void longestRunIsWritten();
@@ -246,13 +247,14 @@ void tst_frmVorlina::layoutMatchesTheDesign()
 void tst_frmVorlina::coveringFollowsThePlaces()
 {
     // A spot is covered by the spots of the next row whose left edge lies 40 pixels to
-    // either side of its own.
+    // either side of its own; the last row has none below it.
     ScriptedRuntime rt;
     frmVorlina w(rt);
-    for (int row = 0; row + 2 < int(RowStart.size()); ++row) {
+    for (int row = 0; row + 1 < int(RowStart.size()); ++row) {
+        const int belowEnd = row + 2 < int(RowStart.size()) ? RowStart[row + 2] : TableauSize;
         for (int spot = RowStart[row]; spot < RowStart[row + 1]; ++spot) {
             std::set<int> expected;
-            for (int below = RowStart[row + 1]; below < RowStart[row + 2]; ++below) {
+            for (int below = RowStart[row + 1]; below < belowEnd; ++below) {
                 if (std::abs(w.imgSpot[below]->x() - w.imgSpot[spot]->x()) == 40)
                     expected.insert(below);
             }
@@ -498,27 +500,37 @@ void tst_frmVorlina::moveRule()
         QVERIFY(showsFace(w->imgSpot[FaceUpSpot], clickedCard));
 }
 
+void tst_frmVorlina::runScoresWithPeak_data()
+{
+    QTest::addColumn<int>("peak");
+    QTest::addColumn<QList<int>>("covers");
+    QTest::newRow("peak 0") << 0 << QList<int>{2, 3};
+    QTest::newRow("peak 1") << 1 << QList<int>{4, 5};
+}
+
 void tst_frmVorlina::runScoresWithPeak()
 {
+    QFETCH(int, peak);
+    QFETCH(QList<int>, covers);
     const auto w = dealt(inOrderDeck());
-    // Face-up 5, then 6, 7 and the peak card 8, opened by taking 2 and 3 away.
+    // Face-up 5, then 6, 7 and the peak card 8, opened by taking its covering cards away.
     w->imgSpot[FaceUpSpot]->Tag = QStringLiteral("5");
     w->imgSpot[19]->Tag = QStringLiteral("6");
-    w->imgSpot[20]->Tag = QStringLiteral("20"); // the 7 of hearts
-    w->imgSpot[0]->Tag = QStringLiteral("34");  // the 8 of clubs
-    w->imgSpot[2]->hide();
-    w->imgSpot[3]->hide();
+    w->imgSpot[20]->Tag = QStringLiteral("20");   // the 7 of hearts
+    w->imgSpot[peak]->Tag = QStringLiteral("34"); // the 8 of clubs
+    for (const int spot : covers)
+        w->imgSpot[spot]->hide();
     w->EnableOpenCards();
     click(*w, 19);
     click(*w, 24); // the 11 of spades beeps and leaves the run going
     click(*w, 20);
-    click(*w, 0);
+    click(*w, peak);
     QCOMPARE(m_rt->beeps, 1);
     QCOMPARE(w->Score, 100 + 200 + 1000 + 300);
     QCOMPARE(w->lblScore->text(), QStringLiteral("1600"));
     QCOMPARE(w->lblRun->text(), QStringLiteral("3"));
-    QVERIFY(!w->lblSpot0->isHidden());
-    QVERIFY(w->lblSpot1->isHidden());
+    QCOMPARE(w->lblSpot0->isHidden(), peak != 0);
+    QCOMPARE(w->lblSpot1->isHidden(), peak != 1);
 }
 
 void tst_frmVorlina::longestRunIsWritten_data()
@@ -588,7 +600,15 @@ void tst_frmVorlina::stockTurnsEndTheRun()
     QCOMPARE(w->lblCards->text(), QStringLiteral("24"));
     QVERIFY(showsFace(w->imgSpot[FaceUpSpot], w->Stock[0]));
     QCOMPARE(w->imgSpot[FaceUpSpot]->Tag, QString::number((w->Stock[0] - 1) % 13 + 1));
+    QVERIFY(!w->imgSpot[StockSpot]->isHidden());
     QCOMPARE(w->Score, runPoints(2)); // turning the stock costs nothing
+    // The next card played starts a new run.
+    const int faceUpRank = (w->Stock[0] - 1) % 13 + 1;
+    w->imgSpot[23]->Tag = QString::number(faceUpRank % 13 + 1);
+    click(*w, 23);
+    QVERIFY(w->imgSpot[23]->isHidden());
+    QCOMPARE(w->Score, runPoints(2) + runPoints(1));
+    QCOMPARE(w->lblRun->text(), QStringLiteral("1"));
     for (int turn = 2; turn <= StockSize; ++turn)
         click(*w, StockSpot);
     QCOMPARE(w->lblCards->text(), QStringLiteral("0"));
