@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <limits>
 #include <memory>
 #include <set>
 
@@ -60,6 +61,8 @@ private slots:
     void longestRunIsWritten_data();
     void longestRunIsWritten();
     void stockTurnsEndTheRun();
+    void overflowEndsTheProgram_data();
+    void overflowEndsTheProgram();
 
 private:
     // The table after a deal of the given deck.
@@ -617,6 +620,34 @@ void tst_frmVorlina::stockTurnsEndTheRun()
     click(*w, StockSpot); // hidden: takes no click
     QCOMPARE(w->StockPos, qint16(StockSize));
     QVERIFY(w->Timer1->isActive()); // the round goes on
+}
+
+void tst_frmVorlina::overflowEndsTheProgram_data()
+{
+    QTest::addColumn<int>("runCount");
+    QTest::addColumn<qint32>("score");
+    QTest::addColumn<int>("spot");
+    const qint32 top = std::numeric_limits<qint32>::max();
+    QTest::newRow("run value past 16 bits") << 32700 << 0 << 19;
+    QTest::newRow("score past 32 bits") << 0 << top - 50 << 19;
+    QTest::newRow("peak bonus past 32 bits") << 0 << top - 500 << 0;
+}
+
+void tst_frmVorlina::overflowEndsTheProgram()
+{
+    QFETCH(int, runCount);
+    QFETCH(qint32, score);
+    QFETCH(int, spot);
+    const auto w = dealt(inOrderDeck());
+    w->imgSpot[2]->hide();
+    w->imgSpot[3]->hide();
+    w->EnableOpenCards();
+    w->imgSpot[spot]->Tag = QStringLiteral("2"); // onto the ace face up
+    w->RunCount = qint16(runCount);
+    w->Score = score;
+    click(*w, spot);
+    QCOMPARE(m_rt->messages.value(0), QStringLiteral("Overflow"));
+    QCOMPARE(m_rt->endStatus, 1);
 }
 
 QTEST_MAIN(tst_frmVorlina)
