@@ -558,6 +558,8 @@ void tst_frmVorlina::longestRunIsWritten_data()
         << QList<QByteArray>{QByteArray::fromHex("0200abcdef"), QByteArray::fromHex("0200abcdef"),
                              QByteArray::fromHex("0300abcdef")}
         << QList<int>{3};
+    QTest::newRow("one byte file reads as no record") << QByteArray("\x07", 1) << 1
+        << QList<QByteArray>{QByteArray::fromHex("0100")} << QList<int>{1};
     QTest::newRow("record below 1") << QByteArray::fromHex("ffff") << 1
                                     << QList<QByteArray>{QByteArray::fromHex("0100")} << QList<int>{1};
     QTest::newRow("record of 26 never beaten") << QByteArray::fromHex("1a00") << 3
