@@ -3,13 +3,17 @@
 #include "tablefixture.h"
 #include "testsupport.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QtEndian>
 
+#include <limits>
 #include <memory>
 #include <set>
 
@@ -46,14 +50,19 @@ private slots:
     void removingSpotsOpensWhatTheyCovered();
     void openedSpotShowsItsOwnFace();
     void clearingTheLastCountedSpotEndsTheRound();
+    void onlyTableauClicksOpenSpots();
+    void playedSpotTakesNoMoreClicks();
 
     // Moves, runs and the stock
     void moveRule_data();
     void moveRule();
+    void runScoresWithPeak_data();
     void runScoresWithPeak();
     void longestRunIsWritten_data();
     void longestRunIsWritten();
     void stockTurnsEndTheRun();
+    void overflowEndsTheProgram_data();
+    void overflowEndsTheProgram();
 
 private:
     // The table after a deal of the given deck.
@@ -241,13 +250,14 @@ void tst_frmVorlina::layoutMatchesTheDesign()
 void tst_frmVorlina::coveringFollowsThePlaces()
 {
     // A spot is covered by the spots of the next row whose left edge lies 40 pixels to
-    // either side of its own.
+    // either side of its own; the last row has none below it.
     ScriptedRuntime rt;
     frmVorlina w(rt);
-    for (int row = 0; row + 2 < int(RowStart.size()); ++row) {
+    for (int row = 0; row + 1 < int(RowStart.size()); ++row) {
+        const int belowEnd = row + 2 < int(RowStart.size()) ? RowStart[row + 2] : TableauSize;
         for (int spot = RowStart[row]; spot < RowStart[row + 1]; ++spot) {
             std::set<int> expected;
-            for (int below = RowStart[row + 1]; below < RowStart[row + 2]; ++below) {
+            for (int below = RowStart[row + 1]; below < belowEnd; ++below) {
                 if (std::abs(w.imgSpot[below]->x() - w.imgSpot[spot]->x()) == 40)
                     expected.insert(below);
             }
@@ -418,6 +428,46 @@ void tst_frmVorlina::clearingTheLastCountedSpotEndsTheRound()
     QVERIFY(!w->imgSpot[0]->isHidden());
 }
 
+void tst_frmVorlina::onlyTableauClicksOpenSpots()
+{
+    const auto w = dealt(inOrderDeck());
+    w->imgSpot[25]->hide(); // gone, but no click has looked at the tableau since
+    click(*w, StockSpot);   // turns up card 28, a 2
+    for (const int spot : {21, 22}) {
+        QVERIFY(!w->imgSpot[spot]->isEnabled());
+        QVERIFY(showsBack(w->imgSpot[spot], 0));
+    }
+    click(*w, 19); // a 7 onto the 2 is refused, and the tableau is still looked at
+    QCOMPARE(m_rt->beeps, 1);
+    QVERIFY(!w->imgSpot[19]->isHidden());
+    for (const int spot : {21, 22}) {
+        QVERIFY(w->imgSpot[spot]->isEnabled());
+        QVERIFY(showsFace(w->imgSpot[spot], spot + 1));
+    }
+    for (const int spot : {19, 20, 23, 24})
+        QVERIFY(w->imgSpot[spot]->isEnabled());
+    QCOMPARE(w->Score, 0);
+    QCOMPARE(w->Round, qint16(1));
+    QVERIFY(w->lblBonuslbl->isHidden());
+}
+
+void tst_frmVorlina::playedSpotTakesNoMoreClicks()
+{
+    // Clicks go through the window, which finds the spot under the pointer, as a player's do.
+    const auto w = dealt(clearableDeck());
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    const QPoint belowTheRest = w->imgSpot[25]->geometry().topLeft() + QPoint(30, 80);
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, belowTheRest);
+    QVERIFY(w->imgSpot[25]->isHidden());
+    QCOMPARE(w->Score, runPoints(1));
+    const QString faceUp = w->imgSpot[FaceUpSpot]->Tag;
+    QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, belowTheRest);
+    QVERIFY(w->imgSpot[25]->isEnabled()); // still enabled, but hidden: nothing there to click
+    QCOMPARE(w->Score, runPoints(1));
+    QCOMPARE(w->imgSpot[FaceUpSpot]->Tag, faceUp);
+    QCOMPARE(m_rt->beeps, 0);
+}
+
 void tst_frmVorlina::moveRule_data()
 {
     QTest::addColumn<int>("faceUpRank");
@@ -453,27 +503,37 @@ void tst_frmVorlina::moveRule()
         QVERIFY(showsFace(w->imgSpot[FaceUpSpot], clickedCard));
 }
 
+void tst_frmVorlina::runScoresWithPeak_data()
+{
+    QTest::addColumn<int>("peak");
+    QTest::addColumn<QList<int>>("covers");
+    QTest::newRow("peak 0") << 0 << QList<int>{2, 3};
+    QTest::newRow("peak 1") << 1 << QList<int>{4, 5};
+}
+
 void tst_frmVorlina::runScoresWithPeak()
 {
+    QFETCH(int, peak);
+    QFETCH(QList<int>, covers);
     const auto w = dealt(inOrderDeck());
-    // Face-up 5, then 6, 7 and the peak card 8, opened by taking 2 and 3 away.
+    // Face-up 5, then 6, 7 and the peak card 8, opened by taking its covering cards away.
     w->imgSpot[FaceUpSpot]->Tag = QStringLiteral("5");
     w->imgSpot[19]->Tag = QStringLiteral("6");
-    w->imgSpot[20]->Tag = QStringLiteral("20"); // the 7 of hearts
-    w->imgSpot[0]->Tag = QStringLiteral("34");  // the 8 of clubs
-    w->imgSpot[2]->hide();
-    w->imgSpot[3]->hide();
+    w->imgSpot[20]->Tag = QStringLiteral("20");   // the 7 of hearts
+    w->imgSpot[peak]->Tag = QStringLiteral("34"); // the 8 of clubs
+    for (const int spot : covers)
+        w->imgSpot[spot]->hide();
     w->EnableOpenCards();
     click(*w, 19);
     click(*w, 24); // the 11 of spades beeps and leaves the run going
     click(*w, 20);
-    click(*w, 0);
+    click(*w, peak);
     QCOMPARE(m_rt->beeps, 1);
     QCOMPARE(w->Score, 100 + 200 + 1000 + 300);
     QCOMPARE(w->lblScore->text(), QStringLiteral("1600"));
     QCOMPARE(w->lblRun->text(), QStringLiteral("3"));
-    QVERIFY(!w->lblSpot0->isHidden());
-    QVERIFY(w->lblSpot1->isHidden());
+    QCOMPARE(w->lblSpot0->isHidden(), peak != 0);
+    QCOMPARE(w->lblSpot1->isHidden(), peak != 1);
 }
 
 void tst_frmVorlina::longestRunIsWritten_data()
@@ -481,15 +541,31 @@ void tst_frmVorlina::longestRunIsWritten_data()
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<int>("cards");
     QTest::addColumn<QList<QByteArray>>("afterEachCard");
-    QTest::newRow("no file") << QByteArray() << 1 << QList<QByteArray>{QByteArray::fromHex("0100")};
+    QTest::addColumn<QList<int>>("writtenAt"); // the cards of the run after which it is written
+    QTest::newRow("no file") << QByteArray() << 1 << QList<QByteArray>{QByteArray::fromHex("0100")}
+                             << QList<int>{1};
     QTest::newRow("after a clear") << QByteArray::fromHex("00000000") << 5
         << QList<QByteArray>{QByteArray::fromHex("01000000"), QByteArray::fromHex("02000000"),
                              QByteArray::fromHex("03000000"), QByteArray::fromHex("04000000"),
-                             QByteArray::fromHex("05000000")};
+                             QByteArray::fromHex("05000000")}
+        << QList<int>{1, 2, 3, 4, 5};
     QTest::newRow("equal leaves it, longer rewrites it") << QByteArray::fromHex("0300") << 6
         << QList<QByteArray>{QByteArray::fromHex("0300"), QByteArray::fromHex("0300"),
                              QByteArray::fromHex("0300"), QByteArray::fromHex("0400"),
-                             QByteArray::fromHex("0500"), QByteArray::fromHex("0600")};
+                             QByteArray::fromHex("0500"), QByteArray::fromHex("0600")}
+        << QList<int>{4, 5, 6};
+    QTest::newRow("bytes after the second kept") << QByteArray::fromHex("0200abcdef") << 3
+        << QList<QByteArray>{QByteArray::fromHex("0200abcdef"), QByteArray::fromHex("0200abcdef"),
+                             QByteArray::fromHex("0300abcdef")}
+        << QList<int>{3};
+    QTest::newRow("one byte file reads as no record") << QByteArray("\x07", 1) << 1
+        << QList<QByteArray>{QByteArray::fromHex("0100")} << QList<int>{1};
+    QTest::newRow("record below 1") << QByteArray::fromHex("ffff") << 1
+                                    << QList<QByteArray>{QByteArray::fromHex("0100")} << QList<int>{1};
+    QTest::newRow("record of 26 never beaten") << QByteArray::fromHex("1a00") << 3
+        << QList<QByteArray>{QByteArray::fromHex("1a00"), QByteArray::fromHex("1a00"),
+                             QByteArray::fromHex("1a00")}
+        << QList<int>{};
 }
 
 void tst_frmVorlina::longestRunIsWritten()
@@ -497,14 +573,26 @@ void tst_frmVorlina::longestRunIsWritten()
     QFETCH(QByteArray, before);
     QFETCH(int, cards);
     QFETCH(QList<QByteArray>, afterEachCard);
+    QFETCH(QList<int>, writtenAt);
+    const QString name = QStringLiteral("qimruntot.dat");
     if (!before.isNull())
-        writeFile(QStringLiteral("qimruntot.dat"), before);
+        writeFile(name, before);
     const auto w = dealt(clearableDeck());
+    // A rewrite with the same bytes shows only in the file's time.
+    const QDateTime longAgo(QDate(2001, 1, 1), QTime(0, 0), Qt::UTC);
     for (int k = 0; k < cards; ++k) {
+        {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        }
         click(*w, 25 - k);
-        QCOMPARE(readFile(QStringLiteral("qimruntot.dat")), afterEachCard[k]);
+        QCOMPARE(readFile(name), afterEachCard[k]);
+        QCOMPARE(QFileInfo(name).lastModified() != longAgo, writtenAt.contains(k + 1));
     }
-    QCOMPARE(w->lblHighRun->text(), QString::number(std::max<int>(cards, before.isEmpty() ? 0 : before[0])));
+    const qint16 record = before.size() >= 2 ? qFromLittleEndian<qint16>(before.constData()) : 0;
+    QCOMPARE(w->lblHighRun->text(), QString::number(std::max<int>(cards, record)));
+    QCOMPARE(m_rt->endStatus, -1);
 }
 
 void tst_frmVorlina::stockTurnsEndTheRun()
@@ -517,7 +605,15 @@ void tst_frmVorlina::stockTurnsEndTheRun()
     QCOMPARE(w->lblCards->text(), QStringLiteral("24"));
     QVERIFY(showsFace(w->imgSpot[FaceUpSpot], w->Stock[0]));
     QCOMPARE(w->imgSpot[FaceUpSpot]->Tag, QString::number((w->Stock[0] - 1) % 13 + 1));
+    QVERIFY(!w->imgSpot[StockSpot]->isHidden());
     QCOMPARE(w->Score, runPoints(2)); // turning the stock costs nothing
+    // The next card played starts a new run.
+    const int faceUpRank = (w->Stock[0] - 1) % 13 + 1;
+    w->imgSpot[23]->Tag = QString::number(faceUpRank % 13 + 1);
+    click(*w, 23);
+    QVERIFY(w->imgSpot[23]->isHidden());
+    QCOMPARE(w->Score, runPoints(2) + runPoints(1));
+    QCOMPARE(w->lblRun->text(), QStringLiteral("1"));
     for (int turn = 2; turn <= StockSize; ++turn)
         click(*w, StockSpot);
     QCOMPARE(w->lblCards->text(), QStringLiteral("0"));
@@ -526,6 +622,34 @@ void tst_frmVorlina::stockTurnsEndTheRun()
     click(*w, StockSpot); // hidden: takes no click
     QCOMPARE(w->StockPos, qint16(StockSize));
     QVERIFY(w->Timer1->isActive()); // the round goes on
+}
+
+void tst_frmVorlina::overflowEndsTheProgram_data()
+{
+    QTest::addColumn<int>("runCount");
+    QTest::addColumn<qint32>("score");
+    QTest::addColumn<int>("spot");
+    const qint32 top = std::numeric_limits<qint32>::max();
+    QTest::newRow("run value past 16 bits") << 32700 << 0 << 19;
+    QTest::newRow("score past 32 bits") << 0 << top - 50 << 19;
+    QTest::newRow("peak bonus past 32 bits") << 0 << top - 500 << 0;
+}
+
+void tst_frmVorlina::overflowEndsTheProgram()
+{
+    QFETCH(int, runCount);
+    QFETCH(qint32, score);
+    QFETCH(int, spot);
+    const auto w = dealt(inOrderDeck());
+    w->imgSpot[2]->hide();
+    w->imgSpot[3]->hide();
+    w->EnableOpenCards();
+    w->imgSpot[spot]->Tag = QStringLiteral("2"); // onto the ace face up
+    w->RunCount = qint16(runCount);
+    w->Score = score;
+    click(*w, spot);
+    QCOMPARE(m_rt->messages.value(0), QStringLiteral("Overflow"));
+    QCOMPARE(m_rt->endStatus, 1);
 }
 
 QTEST_MAIN(tst_frmVorlina)
