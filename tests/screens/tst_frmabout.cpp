@@ -71,6 +71,7 @@ private slots:
     void startsProgramFoundOnPath();
     void keysLeadBackOrStart_data();
     void keysLeadBackOrStart();
+    void tabStepsThroughPictureToSysInfo();
     void filledAfreshAtEveryShowing();
 
 private:
@@ -290,6 +291,30 @@ void tst_frmAbout::keysLeadBackOrStart()
     QCOMPARE(unloaded.count(), unloads ? 1 : 0);
     QCOMPARE(about.isVisible(), !unloads);
     QCOMPARE(rt.messages, unloads ? QStringList() : QStringList{Unavailable});
+}
+
+// The picture box takes the focus between the two buttons; Enter there is still OK.
+void tst_frmAbout::tabStepsThroughPictureToSysInfo()
+{
+    MemoryRegistry registry;
+    ScriptedRuntime rt;
+    frmVorlina table(rt);
+    frmAbout about(rt, registry, table);
+    QSignalSpy unloaded(&about, &frmAbout::unloaded);
+    about.show();
+    QCOMPARE(about.focusWidget(), about.cmdOK);
+
+    const QList<QWidget *> order = {about.picIcon, about.cmdSysInfo, about.cmdOK};
+    for (QWidget *next : order) {
+        QTest::keyClick(about.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(about.focusWidget(), next);
+    }
+    about.cmdSysInfo->setFocus();
+    QTest::mouseClick(about.picIcon, Qt::LeftButton);
+    QCOMPARE(about.focusWidget(), about.picIcon);
+    QTest::keyClick(about.focusWidget(), Qt::Key_Return);
+    QCOMPARE(unloaded.count(), 1);
+    QCOMPARE(rt.messages, QStringList());
 }
 
 void tst_frmAbout::filledAfreshAtEveryShowing()
