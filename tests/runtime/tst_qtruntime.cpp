@@ -14,6 +14,8 @@ private slots:
     void clockCountsSecondsSinceMidnight();
     void fileExistsCountsOnlyVisibleRegularFiles();
     void shellReportsWhatCannotStart();
+    void shellStartsByFullPath_data();
+    void shellStartsByFullPath();
 };
 
 void tst_QtRuntime::randomValuesStayBelowOne()
@@ -55,6 +57,32 @@ void tst_QtRuntime::shellReportsWhatCannotStart()
     QtRuntime rt;
     QVERIFY(!rt.Shell(QString(), 1));
     QVERIFY(!rt.Shell(QStringLiteral("/nonexistent/program"), 1));
+}
+
+void tst_QtRuntime::shellStartsByFullPath_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("executable");
+    QTest::addColumn<bool>("starts");
+
+    QTest::newRow("program") << QStringLiteral("sysinfo") << true << true;
+    QTest::newRow("blank in the name") << QStringLiteral("system info") << true << true;
+    QTest::newRow("not executable") << QStringLiteral("sysinfo") << false << false;
+}
+
+// The path is the program itself, never split into a command line.
+void tst_QtRuntime::shellStartsByFullPath()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, executable);
+    QFETCH(bool, starts);
+    WorkingDirectory dir;
+    const QString program = QDir(dir.path()).filePath(name);
+    writeFile(program, "#!/bin/sh\nexit 0\n");
+    QFile::setPermissions(program, executable ? QFile::ReadOwner | QFile::ExeOwner
+                                              : QFile::ReadOwner);
+    QtRuntime rt;
+    QCOMPARE(rt.Shell(program, 1), starts);
 }
 
 QTEST_MAIN(tst_QtRuntime)

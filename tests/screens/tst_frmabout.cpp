@@ -206,11 +206,17 @@ void tst_frmAbout::startSysInfo()
         QCOMPARE(registry.opened, (QList<QByteArray>{SysInfoPath, LocationPath}.mid(0, keysRead)));
         QCOMPARE(registry.stillOpen, 0);
         QCOMPARE(rt.started, started);
+        // Every start is in a normal window that takes the focus.
+        QCOMPARE(rt.startedStyles, QList<int>(started.size(), 1));
         QCOMPARE(rt.messages, message ? QStringList{Unavailable} : QStringList());
+        // OK only, no icon.
+        QCOMPARE(rt.messageButtons, message ? QList<int>{0} : QList<int>());
         QVERIFY(about.isVisible());
         registry.opened.clear();
         rt.started.clear();
+        rt.startedStyles.clear();
         rt.messages.clear();
+        rt.messageButtons.clear();
     }
 }
 
