@@ -3,7 +3,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 class tst_QtRuntime : public QObject
 {
@@ -16,6 +19,8 @@ private slots:
     void shellReportsWhatCannotStart();
     void shellStartsByFullPath_data();
     void shellStartsByFullPath();
+    void messageBoxBearsTheApplicationTitle_data();
+    void messageBoxBearsTheApplicationTitle();
 };
 
 void tst_QtRuntime::randomValuesStayBelowOne()
@@ -83,6 +88,51 @@ void tst_QtRuntime::shellStartsByFullPath()
                                               : QFile::ReadOwner);
     QtRuntime rt;
     QCOMPARE(rt.Shell(program, 1), starts);
+}
+
+void tst_QtRuntime::messageBoxBearsTheApplicationTitle_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<int>("answer");
+
+    QTest::newRow("OK only") << 0 << int(QMessageBox::NoIcon) << QStringList{"OK"} << 1;
+    QTest::newRow("Yes and No") << 36 << int(QMessageBox::Question)
+                                << QStringList{"Yes", "No"} << 6;
+}
+
+// Whatever the program is called, its boxes carry the product's name.
+void tst_QtRuntime::messageBoxBearsTheApplicationTitle()
+{
+    QFETCH(int, buttons);
+    QFETCH(int, icon);
+    QFETCH(QStringList, captions);
+    QFETCH(int, answer);
+    QApplication::setApplicationName(QStringLiteral("Vorlina"));
+    QString title;
+    int shownIcon = -1;
+    QStringList shownCaptions;
+    // Reads the box once it is up, then presses its first button.
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        shownIcon = box->icon();
+        QList<QAbstractButton *> order;
+        for (QMessageBox::StandardButton b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok}) {
+            if (QAbstractButton *button = box->button(b))
+                order << button;
+        }
+        for (QAbstractButton *button : order)
+            shownCaptions << button->text().remove(QLatin1Char('&'));
+        order.first()->click();
+    });
+    QtRuntime rt;
+    QCOMPARE(rt.MsgBox(QStringLiteral("time is up!!!"), buttons), answer);
+    QCOMPARE(title, QStringLiteral("pelmora"));
+    QCOMPARE(shownIcon, icon);
+    QCOMPARE(shownCaptions, captions);
 }
 
 QTEST_MAIN(tst_QtRuntime)
