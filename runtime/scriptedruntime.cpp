@@ -74,8 +74,8 @@ void ScriptedRuntime::End(int status)
 
 bool ScriptedRuntime::Shell(const QString &program, int windowStyle)
 {
-    Q_UNUSED(windowStyle);
     started << program;
+    startedStyles << windowStyle;
     return startablePrograms.contains(program);
 }
 

@@ -48,6 +48,7 @@ public:
     QStringList prompts;
     QStringList promptTitles;
     QStringList started;
+    QList<int> startedStyles; // the window style of each start, in step with started
     int beeps = 0;
     int randomizeCalls = 0;
     int doEventsCalls = 0;

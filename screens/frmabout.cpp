@@ -77,10 +77,13 @@ frmAbout::frmAbout(Runtime &rt, Registry &registry, frmVorlina &table)
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setPixmap(cardBack(0));
     setBackColour(picIcon, Bgr::WindowBackground);
+    // A picture box takes the focus by Tab or click, though it shows none.
+    picIcon->setFocusPolicy(Qt::StrongFocus);
 
     cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
     cmdSysInfo->setGeometry(fromTwips(TwipsRect{4260, 3075, 1245, 345}));
-    setTabOrder(cmdOK, cmdSysInfo);
+    setTabOrder(cmdOK, picIcon);
+    setTabOrder(picIcon, cmdSysInfo);
 
     makeLabels(this, Labels, Bgr::Blue);
 

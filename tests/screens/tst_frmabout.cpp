@@ -71,6 +71,7 @@ private slots:
     void startsProgramFoundOnPath();
     void keysLeadBackOrStart_data();
     void keysLeadBackOrStart();
+    void tabStepsThroughPictureToSysInfo();
     void filledAfreshAtEveryShowing();
 
 private:
@@ -205,11 +206,17 @@ void tst_frmAbout::startSysInfo()
         QCOMPARE(registry.opened, (QList<QByteArray>{SysInfoPath, LocationPath}.mid(0, keysRead)));
         QCOMPARE(registry.stillOpen, 0);
         QCOMPARE(rt.started, started);
+        // Every start is in a normal window that takes the focus.
+        QCOMPARE(rt.startedStyles, QList<int>(started.size(), 1));
         QCOMPARE(rt.messages, message ? QStringList{Unavailable} : QStringList());
+        // OK only, no icon.
+        QCOMPARE(rt.messageButtons, message ? QList<int>{0} : QList<int>());
         QVERIFY(about.isVisible());
         registry.opened.clear();
         rt.started.clear();
+        rt.startedStyles.clear();
         rt.messages.clear();
+        rt.messageButtons.clear();
     }
 }
 
@@ -290,6 +297,30 @@ void tst_frmAbout::keysLeadBackOrStart()
     QCOMPARE(unloaded.count(), unloads ? 1 : 0);
     QCOMPARE(about.isVisible(), !unloads);
     QCOMPARE(rt.messages, unloads ? QStringList() : QStringList{Unavailable});
+}
+
+// The picture box takes the focus between the two buttons; Enter there is still OK.
+void tst_frmAbout::tabStepsThroughPictureToSysInfo()
+{
+    MemoryRegistry registry;
+    ScriptedRuntime rt;
+    frmVorlina table(rt);
+    frmAbout about(rt, registry, table);
+    QSignalSpy unloaded(&about, &frmAbout::unloaded);
+    about.show();
+    QCOMPARE(about.focusWidget(), about.cmdOK);
+
+    const QList<QWidget *> order = {about.picIcon, about.cmdSysInfo, about.cmdOK};
+    for (QWidget *next : order) {
+        QTest::keyClick(about.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(about.focusWidget(), next);
+    }
+    about.cmdSysInfo->setFocus();
+    QTest::mouseClick(about.picIcon, Qt::LeftButton);
+    QCOMPARE(about.focusWidget(), about.picIcon);
+    QTest::keyClick(about.focusWidget(), Qt::Key_Return);
+    QCOMPARE(unloaded.count(), 1);
+    QCOMPARE(rt.messages, QStringList());
 }
 
 void tst_frmAbout::filledAfreshAtEveryShowing()
