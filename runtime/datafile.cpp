@@ -111,9 +111,17 @@ std::unique_ptr<QSaveFile> DataFile::stage(QString &error)
     }
     // Old bytes in, patch, out to a temporary file that replaces the old one on commit.
     const qint64 patchEnd = m_patch.rbegin()->first + 1;
+    const qint64 kept = std::min(m_file.size(), patchEnd);
     QByteArray head;
     if (m_file.seek(0))
-        head = m_file.read(std::min(m_file.size(), patchEnd));
+        head = m_file.read(kept);
+    if (head.size() != kept) {
+        // Writing zeros where the old bytes could not be read would lose them.
+        error = m_file.errorString();
+        m_patch.clear();
+        m_file.close();
+        return nullptr;
+    }
     if (head.size() < patchEnd)
         head.resize(patchEnd, '\0'); // a write past the end fills the gap with zero bytes
     for (const auto &[offset, byte] : m_patch)
