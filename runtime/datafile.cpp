@@ -37,32 +37,24 @@ bool DataFile::read(qint64 pos, char *data, qint64 size)
     if (!m_open || pos < 1)
         return false;
     const qint64 offset = pos - 1;
-    if (offset + size > m_file.size() + 0 && m_patch.empty())
+    // A write past the end lengthens the file, and the gap holds zero bytes.
+    const qint64 fileSize = m_file.size();
+    const qint64 end = m_patch.empty() ? fileSize
+                                       : std::max(fileSize, m_patch.rbegin()->first + 1);
+    if (offset + size > end)
         return false;
     QByteArray bytes(size, '\0');
-    qint64 have = 0;
-    if (offset < m_file.size()) {
-        if (!m_file.seek(offset)) {
-            failWith(QStringLiteral("read"), m_file.errorString());
-            return false;
-        }
-        have = m_file.read(bytes.data(), size);
-        if (have < 0) {
+    if (offset < fileSize) {
+        const qint64 want = std::min(size, fileSize - offset);
+        if (!m_file.seek(offset) || m_file.read(bytes.data(), want) != want) {
             failWith(QStringLiteral("read"), m_file.errorString());
             return false;
         }
     }
     // Bytes written earlier in this opening count as part of the file.
-    qint64 end = have;
-    for (qint64 i = 0; i < size; ++i) {
-        const auto it = m_patch.find(offset + i);
-        if (it != m_patch.end()) {
-            bytes[i] = it->second;
-            end = std::max(end, i + 1);
-        }
-    }
-    if (end < size)
-        return false;
+    for (auto it = m_patch.lower_bound(offset); it != m_patch.end() && it->first < offset + size;
+         ++it)
+        bytes[it->first - offset] = it->second;
     std::copy(bytes.cbegin(), bytes.cend(), data);
     return true;
 }
@@ -119,9 +111,17 @@ std::unique_ptr<QSaveFile> DataFile::stage(QString &error)
     }
     // Old bytes in, patch, out to a temporary file that replaces the old one on commit.
     const qint64 patchEnd = m_patch.rbegin()->first + 1;
+    const qint64 kept = std::min(m_file.size(), patchEnd);
     QByteArray head;
     if (m_file.seek(0))
-        head = m_file.read(std::min(m_file.size(), patchEnd));
+        head = m_file.read(kept);
+    if (head.size() != kept) {
+        // Writing zeros where the old bytes could not be read would lose them.
+        error = m_file.errorString();
+        m_patch.clear();
+        m_file.close();
+        return nullptr;
+    }
     if (head.size() < patchEnd)
         head.resize(patchEnd, '\0'); // a write past the end fills the gap with zero bytes
     for (const auto &[offset, byte] : m_patch)

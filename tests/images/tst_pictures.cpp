@@ -59,6 +59,9 @@ private slots:
     void iconSizes();
     void cardsAreFramed();
     void faceColourFollowsSuit();
+    void faceOrder_data();
+    void faceOrder();
+    void wordOnTopSymbolBelow();
     void picturesAreDistinct();
     void outOfRangeGivesBlankCard_data();
     void outOfRangeGivesBlankCard();
@@ -118,6 +121,48 @@ void tst_Pictures::faceColourFollowsSuit()
     // The symbol of a black suit is there all the same: its middle is black.
     QVERIFY(nearlyBlack(cardFace(0).toImage().pixel(37, 58)));
     QVERIFY(nearlyBlack(cardFace(26).toImage().pixel(37, 58)));
+}
+
+void tst_Pictures::faceOrder_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("suit");
+    QTest::addColumn<int>("rank");
+    QTest::newRow("ace of spades") << 0 << 0 << 1;
+    QTest::newRow("king of spades") << 12 << 0 << 13;
+    QTest::newRow("ace of hearts") << 13 << 1 << 1;
+    QTest::newRow("ace of clubs") << 26 << 2 << 1;
+    QTest::newRow("king of clubs") << 38 << 2 << 13;
+    QTest::newRow("ace of diamonds") << 39 << 3 << 1;
+    QTest::newRow("king of diamonds") << 51 << 3 << 13;
+}
+
+void tst_Pictures::faceOrder()
+{
+    QFETCH(int, index);
+    QFETCH(int, suit);
+    QFETCH(int, rank);
+    QCOMPARE(cardFace(index).toImage().convertToFormat(QImage::Format_RGB32),
+             Artwork::cardFace(suit, rank));
+}
+
+void tst_Pictures::wordOnTopSymbolBelow()
+{
+    // The rank's word fills the top band and the suit's symbol the rest: cards of one rank
+    // share the band, cards of one suit share the rest, and no two ranks share a word.
+    const int band = 30;
+    auto top = [](int k) { return cardFace(k).toImage().copy(0, 0, CardWidth, band); };
+    auto rest = [](int k) {
+        return cardFace(k).toImage().copy(0, band, CardWidth, CardHeight - band);
+    };
+    QSet<QByteArray> words;
+    for (int k = 0; k < FaceCount; ++k) {
+        QCOMPARE(top(k), top(k % 13));
+        QCOMPARE(rest(k), rest(k / 13 * 13));
+        if (k < 13)
+            words.insert(fingerprint(QPixmap::fromImage(top(k))));
+    }
+    QCOMPARE(words.size(), 13);
 }
 
 void tst_Pictures::picturesAreDistinct()

@@ -22,6 +22,7 @@ private slots:
     void writesPatchWithoutShortening_data();
     void writesPatchWithoutShortening();
     void readsItsOwnWritesBeforeClose();
+    void writePastTheEndLengthensTheFileForReads();
     void unusableFileIsReportedAndEnds_data();
     void unusableFileIsReportedAndEnds();
 
@@ -117,6 +118,24 @@ void tst_DataFile::readsItsOwnWritesBeforeClose()
     qint16 value = 0;
     file.get(1, value);
     QCOMPARE(value, qint16(513));
+}
+
+void tst_DataFile::writePastTheEndLengthensTheFileForReads()
+{
+    writeFile(QStringLiteral("a.dat"), QByteArray::fromHex("0102030405"));
+    ScriptedRuntime rt;
+    qint32 straddling = -1;
+    qint16 beyond = -1;
+    {
+        DataFile file(rt, QStringLiteral("a.dat"));
+        file.put(11, qint16(0x0a0b));
+        // The file now runs to byte 12; the gap reads as the zero bytes it will hold.
+        file.get(4, straddling);
+        file.get(12, beyond);
+    }
+    QCOMPARE(straddling, qint32(0x00000504));
+    QCOMPARE(beyond, qint16(-1));
+    QCOMPARE(readFile(QStringLiteral("a.dat")), QByteArray::fromHex("010203040500000000000b0a"));
 }
 
 void tst_DataFile::unusableFileIsReportedAndEnds_data()

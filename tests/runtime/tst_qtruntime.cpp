@@ -3,25 +3,126 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// Runs answer on the modal box as soon as it is up, so the test never waits on it.
+void whenModalIsUp(std::function<void(QWidget *)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            answer(box);
+        else
+            whenModalIsUp(answer);
+    });
+}
+
+} // namespace
 
 class tst_QtRuntime : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void messageBoxCodes_data();
+    void messageBoxCodes();
+    void inputBox_data();
+    void inputBox();
     void randomValuesStayBelowOne();
     void clockCountsSecondsSinceMidnight();
     void fileExistsCountsOnlyVisibleRegularFiles();
     void shellReportsWhatCannotStart();
     void shellStartsByFullPath_data();
     void shellStartsByFullPath();
-    void messageBoxBearsTheApplicationTitle_data();
-    void messageBoxBearsTheApplicationTitle();
 };
+
+void tst_QtRuntime::messageBoxCodes_data()
+{
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<int>("buttonCount");
+    QTest::newRow("OK by Enter") << 0 << int(Qt::Key_Return) << 1 << int(QMessageBox::NoIcon) << 1;
+    QTest::newRow("OK by Esc") << 0 << int(Qt::Key_Escape) << 1 << int(QMessageBox::NoIcon) << 1;
+    QTest::newRow("Yes is the default") << 36 << int(Qt::Key_Return) << 6
+                                        << int(QMessageBox::Question) << 2;
+    QTest::newRow("Esc answers No") << 36 << int(Qt::Key_Escape) << 7
+                                    << int(QMessageBox::Question) << 2;
+}
+
+void tst_QtRuntime::messageBoxCodes()
+{
+    QFETCH(int, buttons);
+    QFETCH(int, key);
+    QFETCH(int, answer);
+    QFETCH(int, icon);
+    QFETCH(int, buttonCount);
+    // Whatever the program is called, its boxes carry the product's name.
+    QApplication::setApplicationName(QStringLiteral("Vorlina"));
+    QString title;
+    int shownIcon = -1;
+    qsizetype shownButtons = -1;
+    whenModalIsUp([&](QWidget *widget) {
+        title = widget->windowTitle();
+        if (auto *box = qobject_cast<QMessageBox *>(widget)) {
+            shownIcon = int(box->icon());
+            shownButtons = box->buttons().size();
+        }
+        QTest::keyClick(widget, Qt::Key(key));
+    });
+    QtRuntime rt;
+    QCOMPARE(rt.MsgBox(QStringLiteral("time is up!!!"), buttons), answer);
+    QCOMPARE(title, QStringLiteral("pelmora"));
+    QCOMPARE(shownIcon, icon);
+    QCOMPARE(shownButtons, qsizetype(buttonCount));
+}
+
+void tst_QtRuntime::inputBox_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("typed and OK") << " Dace  " << int(Qt::Key_Return) << " Dace  ";
+    QTest::newRow("nothing typed") << "" << int(Qt::Key_Return) << "";
+    QTest::newRow("Cancel drops the text") << "Dace" << int(Qt::Key_Escape) << "";
+}
+
+void tst_QtRuntime::inputBox()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, answer);
+    QString title;
+    QString shownText = QStringLiteral("unset");
+    QString labelText;
+    whenModalIsUp([&](QWidget *widget) {
+        title = widget->windowTitle();
+        if (auto *dialog = qobject_cast<QInputDialog *>(widget))
+            labelText = dialog->labelText();
+        QWidget *target = widget;
+        if (auto *edit = widget->findChild<QLineEdit *>()) {
+            shownText = edit->text();
+            QTest::keyClicks(edit, typed);
+            target = edit;
+        }
+        QTest::keyClick(target, Qt::Key(key));
+    });
+    QtRuntime rt;
+    QCOMPARE(rt.InputBox(QStringLiteral("First line\rSecond line"), QStringLiteral("Top Ten")),
+             answer);
+    QCOMPARE(title, QStringLiteral("Top Ten"));
+    QCOMPARE(shownText, QString());
+    QCOMPARE(labelText, QStringLiteral("First line\nSecond line"));
+}
 
 void tst_QtRuntime::randomValuesStayBelowOne()
 {
@@ -88,51 +189,6 @@ void tst_QtRuntime::shellStartsByFullPath()
                                               : QFile::ReadOwner);
     QtRuntime rt;
     QCOMPARE(rt.Shell(program, 1), starts);
-}
-
-void tst_QtRuntime::messageBoxBearsTheApplicationTitle_data()
-{
-    QTest::addColumn<int>("buttons");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<QStringList>("captions");
-    QTest::addColumn<int>("answer");
-
-    QTest::newRow("OK only") << 0 << int(QMessageBox::NoIcon) << QStringList{"OK"} << 1;
-    QTest::newRow("Yes and No") << 36 << int(QMessageBox::Question)
-                                << QStringList{"Yes", "No"} << 6;
-}
-
-// Whatever the program is called, its boxes carry the product's name.
-void tst_QtRuntime::messageBoxBearsTheApplicationTitle()
-{
-    QFETCH(int, buttons);
-    QFETCH(int, icon);
-    QFETCH(QStringList, captions);
-    QFETCH(int, answer);
-    QApplication::setApplicationName(QStringLiteral("Vorlina"));
-    QString title;
-    int shownIcon = -1;
-    QStringList shownCaptions;
-    // Reads the box once it is up, then presses its first button.
-    QTimer::singleShot(0, [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        title = box->windowTitle();
-        shownIcon = box->icon();
-        QList<QAbstractButton *> order;
-        for (QMessageBox::StandardButton b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok}) {
-            if (QAbstractButton *button = box->button(b))
-                order << button;
-        }
-        for (QAbstractButton *button : order)
-            shownCaptions << button->text().remove(QLatin1Char('&'));
-        order.first()->click();
-    });
-    QtRuntime rt;
-    QCOMPARE(rt.MsgBox(QStringLiteral("time is up!!!"), buttons), answer);
-    QCOMPARE(title, QStringLiteral("pelmora"));
-    QCOMPARE(shownIcon, icon);
-    QCOMPARE(shownCaptions, captions);
 }
 
 QTEST_MAIN(tst_QtRuntime)

@@ -30,6 +30,19 @@ void tst_Shuffle::repeatsAreDropped()
     QCOMPARE(shuffle.DeckTotal, double(DeckSum));
 }
 
+namespace {
+
+// The largest draw that still gives card k; the next one up gives k + 1.
+float lastDrawFor(int k)
+{
+    float r = static_cast<float>(k / 52.0);
+    while (double(r) * 52.0 >= k)
+        r = std::nextafter(r, 0.0f);
+    return r;
+}
+
+} // namespace
+
 void tst_Shuffle::drawsCoverTheWholeRange_data()
 {
     QTest::addColumn<float>("r");
@@ -37,6 +50,12 @@ void tst_Shuffle::drawsCoverTheWholeRange_data()
     QTest::newRow("zero") << 0.0f << 1.0f;
     QTest::newRow("largest below one") << std::nextafter(1.0f, 0.0f) << 52.0f;
     QTest::newRow("middle") << 0.5f << 27.0f;
+    // In single precision these products would round up to the next card.
+    for (const int k : {1, 15, 51}) {
+        QTest::addRow("last draw of %d", k) << lastDrawFor(k) << float(k);
+        QTest::addRow("first draw of %d", k + 1)
+            << std::nextafter(lastDrawFor(k), 1.0f) << float(k + 1);
+    }
 }
 
 void tst_Shuffle::drawsCoverTheWholeRange()
