@@ -35,6 +35,8 @@ private slots:
     void coveringFollowsThePlaces();
     void exitEndsAtOnce();
     void switchedOffTableTakesNoClicks();
+    void closingTheTable_data();
+    void closingTheTable();
 
     // A deal
     void dealLaysOutTheDeck();
@@ -291,6 +293,40 @@ void tst_frmVorlina::switchedOffTableTakesNoClicks()
     w.setEnabled(true);
     w.show();
     QCOMPARE(m_rt->randomizeCalls, 1);
+}
+
+void tst_frmVorlina::closingTheTable_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("between games") << QString() << true;
+    QTest::newRow("in a round") << QStringLiteral("Deal") << true;
+    QTest::newRow("menu up") << QStringLiteral("Menu") << false;
+    QTest::newRow("score window up") << QStringLiteral("High Scores") << false;
+}
+
+void tst_frmVorlina::closingTheTable()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, ends);
+    writeFile(QStringLiteral("qimruntot.dat"), QByteArray::fromHex("0300"));
+    frmVorlina w(*m_rt, m_links.get());
+    w.show();
+    scriptDeck(*m_rt, inOrderDeck());
+    for (QPushButton *button : w.findChildren<QPushButton *>()) {
+        if (button->text() == before)
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // Like Exit; but a switched-off table takes no input, its close box included.
+    w.close();
+    QCOMPARE(m_rt->endStatus, ends ? 0 : -1);
+    QCOMPARE(w.isVisible(), !ends);
+    if (!ends) {
+        w.setEnabled(true); // the side window's closing button
+        w.close();
+        QCOMPARE(m_rt->endStatus, 0);
+    }
+    QCOMPARE(readFile(QStringLiteral("qimruntot.dat")), QByteArray::fromHex("0300"));
 }
 
 void tst_frmVorlina::dealLaysOutTheDeck()
