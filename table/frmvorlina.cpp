@@ -531,6 +531,12 @@ void frmVorlina::Timer1_Timer()
 
 void frmVorlina::closeEvent(QCloseEvent *event)
 {
+    // Switched off, the table takes no input, its close box included: a game waiting on the
+    // picture screen would otherwise end before its score is offered to the top ten.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     // Closing the table ends the program, as Exit does.
     event->accept();
     m_rt.End(0);

@@ -111,7 +111,6 @@ private:
     void SpotOpen(int spot);
     void pause(double seconds);
     qint16 readBackIndex(qint16 current);
-    void setSpotCaption(QLabel *label, qint64 value);
     template <typename T> T checked(qint64 value);
 
     Runtime &m_rt;

@@ -9,6 +9,8 @@
 
 #include <QList>
 
+#include <functional>
+
 // The tableau's rows, each lying over the one before it.
 constexpr std::array<int, 7> RowStart = {0, 2, 6, 12, 19, 25, 26};
 
@@ -21,7 +23,12 @@ constexpr int runPoints(int n)
 class FakeLinks : public TableLinks
 {
 public:
-    void LoadNames() override { ++loadNames; }
+    void LoadNames() override
+    {
+        ++loadNames;
+        if (onLoadNames)
+            onLoadNames();
+    }
     void showMenu() override { ++menus; }
     void showScores() override { ++scoreWindows; }
     void HighScores(qint32 &score, qint32 &highScore) override
@@ -31,6 +38,7 @@ public:
             highScore = score;
     }
 
+    std::function<void()> onLoadNames;
     int loadNames = 0;
     int menus = 0;
     int scoreWindows = 0;

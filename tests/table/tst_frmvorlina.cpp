@@ -3,6 +3,7 @@
 #include "tablefixture.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -35,10 +36,14 @@ private slots:
     void startUpReadsTheFiles_data();
     void startUpReadsTheFiles();
     void unusableFileEndsWithMessage();
+    void startUpReadsInOrderAndLoadsNamesLast();
     void layoutMatchesTheDesign();
+    void windowFrameAndFocus();
     void coveringFollowsThePlaces();
     void exitEndsAtOnce();
     void switchedOffTableTakesNoClicks();
+    void closingTheTable_data();
+    void closingTheTable();
 
     // A deal
     void dealLaysOutTheDeck();
@@ -177,6 +182,34 @@ void tst_frmVorlina::unusableFileEndsWithMessage()
     QVERIFY(rt.messages[0].contains(QStringLiteral("qimruntot.dat")));
 }
 
+void tst_frmVorlina::startUpReadsInOrderAndLoadsNamesLast()
+{
+    const QStringList files = {QStringLiteral("qimscores.dat"), QStringLiteral("qimbacks.dat"),
+                               QStringLiteral("qimruntot.dat")};
+    for (const QString &name : files)
+        QDir().mkdir(name);
+    ScriptedRuntime rt;
+    FakeLinks links;
+    bool backsLaid = false;
+    links.onLoadNames = [&] {
+        // By then the three files are read and the spots show the back, disabled.
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (const auto *table = qobject_cast<frmVorlina *>(window)) {
+                backsLaid = rt.messages.size() == files.size();
+                for (const ImageControl *spot : table->imgSpot)
+                    backsLaid = backsLaid && showsBack(spot, 0) && !spot->isEnabled();
+            }
+        }
+    };
+    // The scripted runtime goes on past a failure, so each read reports in turn.
+    frmVorlina w(rt, &links);
+    QCOMPARE(rt.messages.size(), files.size());
+    for (int i = 0; i < files.size(); ++i)
+        QVERIFY2(rt.messages[i].contains(files[i]), qPrintable(rt.messages[i]));
+    QCOMPARE(links.loadNames, 1);
+    QVERIFY(backsLaid);
+}
+
 void tst_frmVorlina::layoutMatchesTheDesign()
 {
     ScriptedRuntime rt;
@@ -194,34 +227,43 @@ void tst_frmVorlina::layoutMatchesTheDesign()
     for (int i = 0; i < SpotCount; ++i)
         QCOMPARE(w.imgSpot[i]->geometry(), QRect(spots[i][0] / 15, spots[i][1] / 15, 75, 100));
 
+    // Labels: bold Futura in the given size, the colour 0x00BBGGRR on the table's blue.
     struct Expected
     {
         QWidget *control;
         QRect twips;
         const char *caption;
+        double points = 0;
+        unsigned fore = 0;
+        Qt::Alignment align = Qt::AlignHCenter;
     };
+    constexpr unsigned red = 0x0000FF, green = 0x00FF00, yellow = 0x00FFFF, magenta = 0xFF00FF,
+                       cyan = 0xFFFF00;
     const Expected controls[] = {
-        {w.lblHighRunlbl, {120, 120, 1455, 375}, "High Run:"},
-        {w.lblHighRun, {360, 480, 735, 375}, nullptr},
-        {w.lblHighScorelbl, {6840, 120, 1695, 375}, "High Score:"},
-        {w.lblHighScore, {7320, 480, 1215, 375}, nullptr},
-        {w.lblSpot0, {2040, 360, 975, 255}, "1000"},
-        {w.lblSpot1, {5640, 360, 975, 255}, "1000"},
-        {w.lblBonuslbl, {2640, 1560, 3255, 495}, nullptr},
-        {w.lblBonus, {3720, 2280, 1215, 615}, nullptr},
-        {w.lblCardslbl, {360, 5760, 1455, 375}, "Cards Left:"},
-        {w.lblCards, {2160, 5760, 495, 375}, "25"},
-        {w.lblRunlbl, {5760, 5640, 1215, 375}, "Run:"},
-        {w.lblRun, {7200, 5640, 975, 375}, "0"},
-        {w.lblScorelbl, {5760, 6240, 1215, 375}, "Score:"},
-        {w.lblScore, {7080, 6240, 1335, 375}, "0"},
-        {w.lblTime, {120, 6480, 1335, 255}, "Time Left:"},
+        {w.lblHighRunlbl, {120, 120, 1455, 375}, "High Run:", 14.25, red},
+        {w.lblHighRun, {360, 480, 735, 375}, nullptr, 15.75, green},
+        {w.lblHighScorelbl, {6840, 120, 1695, 375}, "High Score:", 14.25, red},
+        {w.lblHighScore, {7320, 480, 1215, 375}, nullptr, 15.75, green},
+        {w.lblSpot0, {2040, 360, 975, 255}, "1000", 12, yellow},
+        {w.lblSpot1, {5640, 360, 975, 255}, "1000", 12, yellow},
+        {w.lblBonuslbl, {2640, 1560, 3255, 495}, "CARD BONUS:", 21.75, red},
+        {w.lblBonus, {3720, 2280, 1215, 615}, "999", 24, magenta},
+        {w.lblCardslbl, {360, 5760, 1455, 375}, "Cards Left:", 12, red, Qt::AlignLeft},
+        {w.lblCards, {2160, 5760, 495, 375}, "25", 14.25, yellow, Qt::AlignRight},
+        {w.lblRunlbl, {5760, 5640, 1215, 375}, "Run:", 15.75, red},
+        {w.lblRun, {7200, 5640, 975, 375}, "0", 18, cyan},
+        {w.lblScorelbl, {5760, 6240, 1215, 375}, "Score:", 15.75, red},
+        {w.lblScore, {7080, 6240, 1335, 375}, "0", 18, yellow},
+        {w.lblTime, {120, 6480, 1335, 255}, "Time Left:", 12, red, Qt::AlignLeft},
         {w.cmdDeal, {1920, 4320, 1095, 495}, "Deal"},
         {w.cmdExit, {5520, 4320, 1095, 495}, "Exit"},
         {w.cmdMenu, {3720, 240, 1095, 495}, "Menu"},
         {w.cmdScores, {3720, 840, 1095, 495}, "High Scores"},
-        {w.cmdTake, {6240, 4560, 1575, 735}, "Take Score"},
+        {w.cmdTake, {6240, 4560, 1575, 735}, "Take Score", 13.5},
         {w.ProgressBar1, {1440, 6480, 1455, 255}, nullptr},
+    };
+    const auto colour = [](unsigned bgr) {
+        return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
     };
     const QObjectList stacking = w.children();
     const qsizetype topSpot = stacking.indexOf(w.imgSpot[SpotCount - 1]);
@@ -229,22 +271,59 @@ void tst_frmVorlina::layoutMatchesTheDesign()
         const QRect t = e.twips;
         QCOMPARE(e.control->geometry(), QRect(t.x() / 15, t.y() / 15, t.width() / 15, t.height() / 15));
         QVERIFY(stacking.indexOf(e.control) > topSpot); // drawn over every spot
+        // Sizes are points at 96 dots per inch; buttons without a size keep the program's font.
+        QCOMPARE(e.control->testAttribute(Qt::WA_SetFont), e.points > 0);
+        if (e.points > 0) {
+            QCOMPARE(e.control->font().pixelSize(), qRound(e.points * 4 / 3));
+            QVERIFY(e.control->font().bold());
+        }
+        if (const auto *label = qobject_cast<QLabel *>(e.control)) {
+            QCOMPARE(label->font().families().value(0), QStringLiteral("Futura Md BT"));
+            QCOMPARE(label->palette().color(QPalette::WindowText), colour(e.fore));
+            QCOMPARE(label->palette().color(QPalette::Window), colour(0xFF0000));
+            QVERIFY(label->autoFillBackground());
+            QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, e.align);
+            QCOMPARE(label->alignment() & Qt::AlignVertical_Mask, Qt::AlignTop);
+            QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        }
         if (!e.caption)
             continue;
         const auto *label = qobject_cast<QLabel *>(e.control);
         const auto *button = qobject_cast<QPushButton *>(e.control);
         QCOMPARE(label ? label->text() : button->text(), QLatin1String(e.caption));
     }
+    QCOMPARE(w.cmdTake->font().families().value(0), QStringLiteral("MS Sans Serif"));
     for (int i = 1; i < SpotCount; ++i)
         QVERIFY(stacking.indexOf(w.imgSpot[i]) > stacking.indexOf(w.imgSpot[i - 1]));
-    QCOMPARE(w.lblCards->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    QCOMPARE(w.lblCardslbl->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
-    QCOMPARE(w.lblScore->palette().color(QPalette::WindowText), QColor(255, 255, 0));
-    QCOMPARE(w.lblRun->palette().color(QPalette::WindowText), QColor(0, 255, 255));
-    QCOMPARE(w.palette().color(QPalette::Window), QColor(0, 0, 255));
+    QCOMPARE(w.palette().color(QPalette::Window), colour(0xFF0000));
     QCOMPARE(w.ProgressBar1->minimum(), 0);
     QCOMPARE(w.ProgressBar1->maximum(), 60);
     QCOMPARE(w.Timer1->interval(), 1000);
+}
+
+void tst_frmVorlina::windowFrameAndFocus()
+{
+    ScriptedRuntime rt;
+    frmVorlina w(rt);
+    QCOMPARE(w.pos(), QPoint(1935 / 15, 855 / 15));
+    const Qt::WindowFlags flags = w.windowFlags();
+    QVERIFY(flags & Qt::WindowTitleHint);
+    QVERIFY(flags & Qt::CustomizeWindowHint); // only the buttons asked for
+    QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(!w.windowIcon().isNull());
+
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QCOMPARE(QApplication::focusWidget(), w.cmdDeal);
+    // Only the buttons take the focus, in their tab order.
+    QList<QWidget *> chain;
+    QWidget *next = w.cmdDeal;
+    do {
+        if (next->focusPolicy() & Qt::TabFocus)
+            chain << next;
+        next = next->nextInFocusChain();
+    } while (next != w.cmdDeal);
+    QCOMPARE(chain, (QList<QWidget *>{w.cmdDeal, w.cmdExit, w.cmdMenu, w.cmdTake, w.cmdScores}));
 }
 
 void tst_frmVorlina::coveringFollowsThePlaces()
@@ -303,6 +382,40 @@ void tst_frmVorlina::switchedOffTableTakesNoClicks()
     QCOMPARE(m_rt->randomizeCalls, 1);
 }
 
+void tst_frmVorlina::closingTheTable_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("between games") << QString() << true;
+    QTest::newRow("in a round") << QStringLiteral("Deal") << true;
+    QTest::newRow("menu up") << QStringLiteral("Menu") << false;
+    QTest::newRow("score window up") << QStringLiteral("High Scores") << false;
+}
+
+void tst_frmVorlina::closingTheTable()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, ends);
+    writeFile(QStringLiteral("qimruntot.dat"), QByteArray::fromHex("0300"));
+    frmVorlina w(*m_rt, m_links.get());
+    w.show();
+    scriptDeck(*m_rt, inOrderDeck());
+    for (QPushButton *button : w.findChildren<QPushButton *>()) {
+        if (button->text() == before)
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // Like Exit; but a switched-off table takes no input, its close box included.
+    w.close();
+    QCOMPARE(m_rt->endStatus, ends ? 0 : -1);
+    QCOMPARE(w.isVisible(), !ends);
+    if (!ends) {
+        w.setEnabled(true); // the side window's closing button
+        w.close();
+        QCOMPARE(m_rt->endStatus, 0);
+    }
+    QCOMPARE(readFile(QStringLiteral("qimruntot.dat")), QByteArray::fromHex("0300"));
+}
+
 void tst_frmVorlina::dealLaysOutTheDeck()
 {
     const auto w = dealt(inOrderDeck());
@@ -335,8 +448,11 @@ void tst_frmVorlina::everyDealReadsTheBackFile()
     writeFile(QStringLiteral("qimbacks.dat"), QByteArray::fromHex("0200"));
     scriptDeck(*m_rt, inOrderDeck());
     w.cmdDeal_Click();
-    QVERIFY(showsBack(w.imgSpot[0], 2));
-    QVERIFY(showsBack(w.imgSpot[StockSpot], 2));
+    // Every face-down card and the stock.
+    for (int i = 0; i < SpotCount; ++i) {
+        const bool faceDown = i <= 18 || i == 21 || i == 22 || i == StockSpot;
+        QCOMPARE(showsBack(w.imgSpot[i], 2), faceDown);
+    }
 
     QFile::remove(QStringLiteral("qimbacks.dat"));
     scriptDeck(*m_rt, inOrderDeck());
@@ -351,15 +467,23 @@ void tst_frmVorlina::dealResetsWhatTheLastRoundLeft()
     for (const int spot : {25, 24, 23, 22, 21})
         click(*w, spot);
     click(*w, StockSpot);
-    w->lblSpot0->show();
+    for (const int opened : {15, 16, 17, 18}) // the round turned these face up
+        QVERIFY(w->imgSpot[opened]->isEnabled());
+    const QList<QLabel *> roundLabels = {w->lblSpot0, w->lblSpot1, w->lblBonuslbl, w->lblBonus};
+    for (QLabel *label : roundLabels)
+        label->show();
     scriptDeck(*m_rt, inOrderDeck());
     w->cmdDeal_Click();
     for (int i = 0; i < TableauSize; ++i) {
         const bool open = i == 19 || i == 20 || i >= 23;
         QCOMPARE(w->imgSpot[i]->isEnabled(), open);
         QVERIFY(!w->imgSpot[i]->isHidden());
+        QVERIFY(open ? showsFace(w->imgSpot[i], i + 1) : showsBack(w->imgSpot[i], 0));
     }
-    QVERIFY(w->lblSpot0->isHidden());
+    QVERIFY(w->imgSpot[StockSpot]->isEnabled());
+    QVERIFY(!w->imgSpot[StockSpot]->isHidden());
+    for (QLabel *label : roundLabels)
+        QVERIFY(label->isHidden());
     QCOMPARE(w->lblCards->text(), QStringLiteral("25"));
     QCOMPARE(w->StockPos, qint16(0));
     // The score of the round before is kept for the next one.
