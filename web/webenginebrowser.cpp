@@ -62,8 +62,13 @@ WebEngineBrowser::WebEngineBrowser(const QString &home, const QString &search, Q
     connect(&m_silence, &QTimer::timeout, this, [this] { m_requested = false; });
 
     QWebEnginePage *page = m_view->page();
-    // A move within the page loads nothing; its new address is the only answer.
-    connect(page, &QWebEnginePage::urlChanged, this, &WebEngineBrowser::engineAnswered);
+    // A move within the page (to an anchor, or back to one) loads nothing: its new address is
+    // the only answer, and it reaches the page there and then.
+    connect(page, &QWebEnginePage::urlChanged, this, [this, page](const QUrl &url) {
+        engineAnswered();
+        if (!page->isLoading() && !url.isEmpty())
+            emit NavigateComplete2();
+    });
     connect(page, &QWebEnginePage::loadingChanged, this,
             [this](const QWebEngineLoadingInfo &info) {
                 switch (info.status()) {

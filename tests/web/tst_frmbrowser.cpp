@@ -65,6 +65,7 @@ private slots:
     void startingAddress();
     void history_data();
     void history();
+    void downloadAlone();
     void keyInBox_data();
     void keyInBox();
     void chooseFromList();
@@ -94,6 +95,7 @@ void tst_frmBrowser::layoutAfterLoad()
     QVERIFY(w.cboAddress->isEditable());
     QCOMPARE(w.cboAddress->insertPolicy(), QComboBox::NoInsert);
     QCOMPARE(w.Label1->text(), SiteName);
+    QCOMPARE(w.Label1->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     QCOMPARE(w.Label1->palette().color(QPalette::WindowText), fromBgr(Bgr::Green));
     QCOMPARE(w.Label1->palette().color(QPalette::Window), fromBgr(Bgr::Black));
     QCOMPARE(w.Label1->font(), formsFont(Face::FuturaMdBT, 24, true));
@@ -224,6 +226,20 @@ void tst_frmBrowser::history()
     QCOMPARE(w.cboAddress->currentIndex(), 0);
     // Rebuilding the list selects an entry from code, which must not navigate.
     QCOMPARE(l.browser->calls, loadCalls);
+}
+
+// A stopped load ends a download without reaching a page: the caption follows, the list does not.
+void tst_frmBrowser::downloadAlone()
+{
+    Loaded l = load();
+    frmBrowser &w = *l.window;
+    l.browser->reach(QStringLiteral("http://h/a"), QStringLiteral("Page A"));
+    l.browser->url = QStringLiteral("http://h/b");
+    l.browser->name = QStringLiteral("Page B so far");
+    emit l.browser->DownloadComplete();
+    QCOMPARE(w.windowTitle(), QStringLiteral("Page B so far"));
+    QCOMPARE(entries(w.cboAddress), QStringList{QStringLiteral("http://h/a")});
+    QCOMPARE(w.cboAddress->currentText(), QStringLiteral("http://h/a"));
 }
 
 void tst_frmBrowser::keyInBox_data()

@@ -12,6 +12,7 @@ class tst_WebEngineBrowser : public QObject
 private slots:
     void refusedCommands();
     void loadsAndHistory();
+    void movesWithinAPage();
 };
 
 namespace {
@@ -73,6 +74,38 @@ void tst_WebEngineBrowser::loadsAndHistory()
     QVERIFY(reached.last().endsWith(unreachable));
     QTRY_VERIFY_WITH_TIMEOUT(!browser.Busy(), LoadTimeout);
     QCOMPARE(downloads.count(), 4);
+    // Each load reached its page once.
+    QCOMPARE(reached.size(), 4);
+}
+
+// A move to another part of the page loads nothing, yet it reaches a new address.
+void tst_WebEngineBrowser::movesWithinAPage()
+{
+    LoopbackServer server;
+    QVERIFY(server.isListening());
+    WebEngineBrowser browser(server.url(QStringLiteral("home")), QString());
+    browser.resize(400, 300);
+    browser.show();
+    QStringList reached;
+    connect(&browser, &BrowserControl::NavigateComplete2, this,
+            [&] { reached << browser.LocationURL(); });
+    QSignalSpy downloads(&browser, &BrowserControl::DownloadComplete);
+
+    const QString page = server.url(QStringLiteral("a"));
+    QVERIFY(browser.Navigate(page));
+    QTRY_COMPARE_WITH_TIMEOUT(reached, QStringList{page}, LoadTimeout);
+
+    QVERIFY(browser.Navigate(page + QStringLiteral("#part")));
+    QTRY_COMPARE_WITH_TIMEOUT(reached.size(), 2, LoadTimeout);
+    QCOMPARE(reached.last(), page + QStringLiteral("#part"));
+    QCOMPARE(browser.LocationName(), LoopbackServer::title(QStringLiteral("a")));
+    QVERIFY(!browser.Busy());
+
+    QVERIFY(browser.GoBack());
+    QTRY_COMPARE_WITH_TIMEOUT(reached.size(), 3, LoadTimeout);
+    QCOMPARE(reached.last(), page);
+    QVERIFY(!browser.Busy());
+    QCOMPARE(downloads.count(), 1);
 }
 
 QTEST_MAIN(tst_WebEngineBrowser)
