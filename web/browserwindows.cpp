@@ -28,7 +28,9 @@ void BrowserWindows::showBrowser(const QString &startingAddress)
 {
     if (m_window) {
         m_window->StartingAddress = startingAddress;
-        m_window->showNormal();
+        // Brought back from the task bar, but a maximised window stays maximised.
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+        m_window->show();
         m_window->raise();
         m_window->activateWindow();
         return;

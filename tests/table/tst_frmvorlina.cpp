@@ -278,7 +278,7 @@ void tst_frmVorlina::layoutMatchesTheDesign()
             QVERIFY(e.control->font().bold());
         }
         if (const auto *label = qobject_cast<QLabel *>(e.control)) {
-            QCOMPARE(label->font().families().value(0), QStringLiteral("Futura Md BT"));
+            QCOMPARE(label->font().families(), formsFont(Face::FuturaMdBT, 12).families());
             QCOMPARE(label->palette().color(QPalette::WindowText), colour(e.fore));
             QCOMPARE(label->palette().color(QPalette::Window), colour(0xFF0000));
             QVERIFY(label->autoFillBackground());
@@ -292,7 +292,7 @@ void tst_frmVorlina::layoutMatchesTheDesign()
         const auto *button = qobject_cast<QPushButton *>(e.control);
         QCOMPARE(label ? label->text() : button->text(), QLatin1String(e.caption));
     }
-    QCOMPARE(w.cmdTake->font().families().value(0), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(w.cmdTake->font().families(), formsFont(Face::MSSansSerif, 8).families());
     for (int i = 1; i < SpotCount; ++i)
         QVERIFY(stacking.indexOf(w.imgSpot[i]) > stacking.indexOf(w.imgSpot[i - 1]));
     QCOMPARE(w.palette().color(QPalette::Window), colour(0xFF0000));

@@ -37,6 +37,9 @@ void tst_BrowserWindows::showAgainAndReload()
     QCOMPARE(windows.window(), first.data());
     QCOMPARE(first->StartingAddress, QStringLiteral("http://h/again"));
     QVERIFY(first->isVisible() && !first->isMinimized());
+    first->showMaximized();
+    factory->showBrowser(QStringLiteral("http://h/again"));
+    QVERIFY(first->isVisible() && first->isMaximized());
     QCOMPARE(browsers.size(), 1);
     QCOMPARE(browsers[0]->calls, QStringList{QStringLiteral("Navigate http://h/home")});
     QCOMPARE(first->cboAddress->count(), 2);
