@@ -53,7 +53,11 @@ protected:
         initStyleOption(&option);
         option.text.clear();
         painter.drawControl(QStyle::CE_PushButton, option);
-        const QRect inside = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        // Wrap short of the frame, or a line as wide as the button runs into it.
+        constexpr int Inset = 3;
+        const QRect inside = style()
+                                 ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+                                 .adjusted(Inset, 0, -Inset, 0);
         painter.drawItemText(inside, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                              palette(), isEnabled(), text(), QPalette::ButtonText);
     }
