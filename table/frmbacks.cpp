@@ -69,7 +69,8 @@ frmBacks::frmBacks(Runtime &rt, frmVorlina &table)
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setGeometry(fromTwips(TwipsRect{840, 1920, 1215, 495}));
     setTabOrder(cmdOK, cmdCancel);
-    setFirstFocus(cmdOK);
+    // Only at first: shown again, the chooser keeps the focus where the player left it.
+    cmdOK->setFocus();
     Label1 = makeLabel(this, QStringLiteral("Highlight your card choice and click OK."),
                        {2280, 1920, 2055, 495}, Face::MSSansSerif, 9.75, false, Bgr::Cyan,
                        Bgr::Blue);

@@ -1,5 +1,6 @@
 #include "table/frmbacks.h"
 
+#include "designcheck.h"
 #include "menufixture.h"
 #include "testsupport.h"
 
@@ -65,6 +66,10 @@ private slots:
     void init() { m_dir = std::make_unique<WorkingDirectory>(); }
     void cleanup() { m_dir.reset(); }
 
+    void layoutMatchesTheDesign();
+    void outlinesLieOverThePictureFrames();
+    void reopenedChooserKeepsItsFocus_data();
+    void reopenedChooserKeepsItsFocus();
     void okStoresAndPaintsChoice_data();
     void okStoresAndPaintsChoice();
     void clickOutlinesChoiceRed();
@@ -75,6 +80,94 @@ private slots:
 private:
     std::unique_ptr<WorkingDirectory> m_dir;
 };
+
+void tst_frmBacks::layoutMatchesTheDesign()
+{
+    MenuFixture f;
+    frmBacks &backs = f.table.backs();
+    QCOMPARE(backs.size(), QSize(458, 298));
+    QCOMPARE(backs.minimumSize(), backs.maximumSize());
+    QVERIFY(backs.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(backs.windowTitle(), QStringLiteral("Change Cardbacks"));
+    QCOMPARE(backs.palette().color(QPalette::Window), QColor(0, 0, 255));
+    QCOMPARE(backs.windowIcon().availableSizes(), QList<QSize>{QSize(16, 16)});
+
+    for (int i = 0; i < BackCount; ++i) {
+        const int lefts[] = {240, 1560, 2880, 4200, 5520};
+        QCOMPARE(backs.imgCardBack[i]->geometry(),
+                 pixels({lefts[i % 5], i < 5 ? 240 : 2640, 1125, 1500}));
+        QCOMPARE(backs.imgCardBack[i]->picture().cacheKey(), cardBack(i).cacheKey());
+    }
+    QCOMPARE(backs.cmdCancel->geometry(), pixels({840, 1920, 1215, 495}));
+    QCOMPARE(backs.cmdCancel->text(), QStringLiteral("Cancel"));
+    QCOMPARE(backs.cmdOK->geometry(), pixels({4800, 1920, 1215, 495}));
+    QCOMPARE(backs.cmdOK->text(), QStringLiteral("OK"));
+    for (QPushButton *button : {backs.cmdOK, backs.cmdCancel}) {
+        QVERIFY(!button->isDefault());
+        QVERIFY(!button->autoDefault());
+    }
+    QCOMPARE(tabChain(backs.cmdOK), (QList<QWidget *>{backs.cmdOK, backs.cmdCancel}));
+    checkLabel({backs.Label1, {2280, 1920, 2055, 495},
+                QStringLiteral("Highlight your card choice and click OK."), "MS Sans Serif", 9.75,
+                QColor(0, 255, 255), Qt::AlignHCenter});
+
+    QTest::mouseClick(f.menu.cmdBacks, Qt::LeftButton);
+    QCOMPARE(backs.focusWidget(), backs.cmdOK);
+}
+
+// Each box runs from (1, 1) to (74, 99) of its picture, one pixel wide, over the picture's
+// own frame on the right and at the bottom; a reopened chooser shows the bare pictures.
+void tst_frmBacks::outlinesLieOverThePictureFrames()
+{
+    MenuFixture f;
+    frmBacks &backs = f.table.backs();
+    QTest::mouseClick(f.menu.cmdBacks, Qt::LeftButton);
+    QTest::mouseClick(backs.imgCardBack[2], Qt::LeftButton);
+    QTest::mouseClick(backs.imgCardBack[7], Qt::LeftButton);
+
+    const QPoint onTheBox[] = {{1, 1}, {74, 1}, {1, 99}, {74, 99}, {37, 1}, {1, 50}, {74, 50},
+                               {37, 99}};
+    const QPoint offTheBox[] = {{0, 0}, {2, 2}, {73, 98}, {37, 50}, {0, 50}, {37, 0}};
+    QImage window = backs.grab().toImage();
+    for (int i = 0; i < BackCount; ++i) {
+        const QImage picture = cardBack(i).toImage();
+        const QPoint corner = backs.imgCardBack[i]->pos();
+        const QRgb colour = i == 7 ? qRgb(255, 0, 0) : qRgb(0, 0, 0);
+        for (QPoint p : onTheBox)
+            QCOMPARE(window.pixel(corner + p), colour);
+        for (QPoint p : offTheBox)
+            QCOMPARE(window.pixel(corner + p), picture.pixel(p));
+    }
+
+    QTest::mouseClick(backs.cmdCancel, Qt::LeftButton);
+    QTest::mouseClick(f.menu.cmdBacks, Qt::LeftButton);
+    window = backs.grab().toImage();
+    for (int i = 0; i < BackCount; ++i) {
+        const QImage picture = cardBack(i).toImage();
+        for (QPoint p : onTheBox)
+            QCOMPARE(window.pixel(backs.imgCardBack[i]->pos() + p), picture.pixel(p));
+    }
+}
+
+// Hiding keeps a window as it was: shown again, the button last used still has the focus.
+void tst_frmBacks::reopenedChooserKeepsItsFocus_data()
+{
+    QTest::addColumn<bool>("viaCancel");
+    QTest::newRow("Cancel") << true;
+    QTest::newRow("OK") << false;
+}
+
+void tst_frmBacks::reopenedChooserKeepsItsFocus()
+{
+    QFETCH(bool, viaCancel);
+    MenuFixture f;
+    frmBacks &backs = f.table.backs();
+    QPushButton *used = viaCancel ? backs.cmdCancel : backs.cmdOK;
+    QTest::mouseClick(f.menu.cmdBacks, Qt::LeftButton);
+    QTest::mouseClick(used, Qt::LeftButton);
+    QTest::mouseClick(f.menu.cmdBacks, Qt::LeftButton);
+    QCOMPARE(backs.focusWidget(), used);
+}
 
 void tst_frmBacks::okStoresAndPaintsChoice_data()
 {
