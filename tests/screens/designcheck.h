@@ -48,6 +48,21 @@ inline void checkLabel(const LabelLook &look)
     QVERIFY2(needed.height() - metrics.descent() <= label->height(), qPrintable(label->text()));
 }
 
+// Checks that each frame line is drawn black, 5 pixels wide, across its middle.
+inline void checkFrame(QWidget *window, std::initializer_list<TwipsLine> lines)
+{
+    const QImage image = window->grab().toImage();
+    for (const TwipsLine &line : lines) {
+        const QPoint middle((line.x1 + line.x2) / 30, (line.y1 + line.y2) / 30);
+        const QPoint across = line.y1 == line.y2 ? QPoint(0, 1) : QPoint(1, 0);
+        for (int step = -2; step <= 2; ++step) {
+            const QPoint p = middle + step * across;
+            if (image.rect().contains(p))
+                QCOMPARE(QColor(image.pixel(p)), QColor(Qt::black));
+        }
+    }
+}
+
 // True when a button's caption leaves the given margin at its edges untouched: the button is
 // drawn with and without its caption and the edge strips compared.
 inline bool captionKeepsClearOfEdges(QPushButton *button, int margin)

@@ -91,6 +91,8 @@ void tst_frmBacks::layoutMatchesTheDesign()
     QCOMPARE(backs.windowTitle(), QStringLiteral("Change Cardbacks"));
     QCOMPARE(backs.palette().color(QPalette::Window), QColor(0, 0, 255));
     QCOMPARE(backs.windowIcon().availableSizes(), QList<QSize>{QSize(16, 16)});
+    checkFrame(&backs, {{0, 30, 7470, 30}, {0, 4425, 6870, 4425}, {30, 0, 30, 4470},
+                        {6825, 0, 6825, 4470}});
 
     for (int i = 0; i < BackCount; ++i) {
         const int lefts[] = {240, 1560, 2880, 4200, 5520};

@@ -108,6 +108,8 @@ void tst_frmMenu::layoutMatchesTheDesign()
     QCOMPARE(f.menu.windowTitle(), QStringLiteral("Menu"));
     QCOMPARE(f.menu.palette().color(QPalette::Window), QColor(0, 0, 255));
     QCOMPARE(f.menu.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
+    checkFrame(&f.menu, {{0, 30, 4395, 30}, {0, 1560, 4395, 1560}, {30, 0, 30, 1560},
+                         {4350, 0, 4350, 1560}});
 
     struct Expected
     {
