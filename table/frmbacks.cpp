@@ -122,13 +122,11 @@ void frmBacks::cmdCancel_Click()
     emit finished();
 }
 
-
 void frmBacks::hideEvent(QHideEvent *event)
 {
     m_outlines->clear();
     QWidget::hideEvent(event);
 }
-
 
 void frmBacks::keyPressEvent(QKeyEvent *event)
 {
