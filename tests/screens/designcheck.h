@@ -14,7 +14,7 @@ struct LabelLook
     QLabel *label;
     TwipsRect rect;
     QString caption;
-    const char *face; // the face the window was drawn with, first in the font's list
+    Face face;
     double points;
     QColor fore;
     Qt::Alignment align;
@@ -32,9 +32,7 @@ inline void checkLabel(const LabelLook &look)
     QLabel *label = look.label;
     QCOMPARE(label->geometry(), pixels(look.rect));
     QCOMPARE(label->text(), look.caption);
-    QCOMPARE(label->font().families().value(0), QLatin1String(look.face));
-    QCOMPARE(label->font().pixelSize(), qRound(look.points * 96 / 72));
-    QVERIFY(!label->font().bold());
+    QCOMPARE(label->font(), formsFont(look.face, look.points));
     QCOMPARE(label->palette().color(QPalette::WindowText), look.fore);
     QCOMPARE(label->palette().color(QPalette::Window), QColor(0, 0, 255));
     QVERIFY(label->autoFillBackground());

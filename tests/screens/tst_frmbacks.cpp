@@ -110,7 +110,7 @@ void tst_frmBacks::layoutMatchesTheDesign()
     }
     QCOMPARE(tabChain(backs.cmdOK), (QList<QWidget *>{backs.cmdOK, backs.cmdCancel}));
     checkLabel({backs.Label1, {2280, 1920, 2055, 495},
-                QStringLiteral("Highlight your card choice and click OK."), "MS Sans Serif", 9.75,
+                QStringLiteral("Highlight your card choice and click OK."), Face::MSSansSerif, 9.75,
                 QColor(0, 255, 255), Qt::AlignHCenter});
 
     QTest::mouseClick(f.menu.cmdBacks, Qt::LeftButton);

@@ -42,21 +42,21 @@ void tst_frmCredits::layoutMatchesTheDesign()
     const QColor white(255, 255, 255);
     const QColor red(255, 0, 0);
     const LabelLook labels[] = {
-        {w.Label1, {240, 240, 1935, 375}, QStringLiteral("Written By:"), "Futura Md BT", 12, white,
+        {w.Label1, {240, 240, 1935, 375}, QStringLiteral("Written By:"), Face::FuturaMdBT, 12, white,
          Qt::AlignLeft},
-        {w.Label2, {2280, 240, 1935, 375}, QStringLiteral("Orrin Tavish"), "Futura Md BT", 14.25,
+        {w.Label2, {2280, 240, 1935, 375}, QStringLiteral("Orrin Tavish"), Face::FuturaMdBT, 14.25,
          red, Qt::AlignRight},
-        {w.Label3, {240, 720, 1935, 375}, QStringLiteral("Playtesters:"), "MS Sans Serif", 13.5,
+        {w.Label3, {240, 720, 1935, 375}, QStringLiteral("Playtesters:"), Face::MSSansSerif, 13.5,
          white, Qt::AlignLeft},
-        {w.Label4, {2280, 840, 1935, 375}, QStringLiteral("Della Farrow"), "MS Sans Serif", 13.5,
+        {w.Label4, {2280, 840, 1935, 375}, QStringLiteral("Della Farrow"), Face::MSSansSerif, 13.5,
          red, Qt::AlignRight},
-        {w.Label5, {2280, 1320, 1935, 375}, QStringLiteral("Nessa Crane"), "MS Sans Serif", 13.5,
+        {w.Label5, {2280, 1320, 1935, 375}, QStringLiteral("Nessa Crane"), Face::MSSansSerif, 13.5,
          red, Qt::AlignRight},
-        {w.Label6, {2160, 1800, 2175, 375}, QStringLiteral("Electro Skull By:"), "MS Sans Serif",
+        {w.Label6, {2160, 1800, 2175, 375}, QStringLiteral("Electro Skull By:"), Face::MSSansSerif,
          13.5, white, Qt::AlignHCenter},
-        {w.Label7, {2160, 2280, 2055, 375}, QStringLiteral("Lamar Quell"), "MS Sans Serif", 18,
+        {w.Label7, {2160, 2280, 2055, 375}, QStringLiteral("Lamar Quell"), Face::MSSansSerif, 18,
          QColor(0, 255, 255), Qt::AlignHCenter},
-        {w.Label8, {2040, 2880, 2415, 255}, QStringLiteral("lquell@example.org"), "MS Sans Serif",
+        {w.Label8, {2040, 2880, 2415, 255}, QStringLiteral("lquell@example.org"), Face::MSSansSerif,
          9.75, white, Qt::AlignHCenter},
     };
     for (const LabelLook &look : labels) {

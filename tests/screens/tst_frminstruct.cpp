@@ -42,16 +42,16 @@ void tst_frmInstruct::layoutMatchesTheDesign()
 
     const QColor white(255, 255, 255);
     const LabelLook labels[] = {
-        {w.Label2, {720, 120, 3375, 375}, QStringLiteral("INSTRUCTIONS"), "Futura Md BT", 15.75,
+        {w.Label2, {720, 120, 3375, 375}, QStringLiteral("INSTRUCTIONS"), Face::FuturaMdBT, 15.75,
          QColor(255, 0, 0), Qt::AlignHCenter},
         {w.Label1, {1920, 600, 2415, 1815},
          QStringLiteral("Click on the Deal button to begin.  Then click on the face-up cards "
                         "that are either one greater or one less than the face up card at the "
                         "bottom. Example - You can put a seven or a five on a six. A king or a "
                         "two can go on an ace. Click on the face down deck to get a new card."),
-         "Liberation Sans", 8, white, Qt::AlignLeft},
+         Face::Dialog, 8, white, Qt::AlignLeft},
         {w.Label3, {1920, 2520, 2535, 495},
-         QStringLiteral("Get 12,000 in two rounds and you get a bonus round."), "Liberation Sans",
+         QStringLiteral("Get 12,000 in two rounds and you get a bonus round."), Face::Dialog,
          8, white, Qt::AlignLeft},
     };
     for (const LabelLook &look : labels) {
