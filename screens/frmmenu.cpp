@@ -77,7 +77,8 @@ frmMenu::frmMenu(Runtime &rt, frmVorlina &table, std::function<void(const QStrin
     for (const ButtonSpec &design : Buttons) {
         auto *button = new WrappingButton(QString::fromLatin1(design.caption), this);
         button->setGeometry(fromTwips(TwipsRect{design.place.x(), design.place.y(), 1215, 495}));
-        button->setAutoDefault(false);
+        // Not the Enter button, but Enter presses it while it has the focus.
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, design.handler);
         this->*design.button = button;
         if (previous)

@@ -68,6 +68,9 @@ frmBacks::frmBacks(Runtime &rt, frmVorlina &table)
     cmdOK->setGeometry(fromTwips(TwipsRect{4800, 1920, 1215, 495}));
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setGeometry(fromTwips(TwipsRect{840, 1920, 1215, 495}));
+    // Neither is the Enter button, but Enter presses whichever has the focus.
+    cmdOK->setAutoDefault(true);
+    cmdCancel->setAutoDefault(true);
     setTabOrder(cmdOK, cmdCancel);
     // Only at first: shown again, the chooser keeps the focus where the player left it.
     cmdOK->setFocus();

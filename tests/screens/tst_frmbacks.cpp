@@ -75,6 +75,7 @@ private slots:
     void clickOutlinesChoiceRed();
     void cancelKeepsChoiceAndClearsOutlines_data();
     void cancelKeepsChoiceAndClearsOutlines();
+    void enterOnOkStoresChoice();
     void unwritableFileIsReported();
 
 private:
@@ -106,7 +107,6 @@ void tst_frmBacks::layoutMatchesTheDesign()
     QCOMPARE(backs.cmdOK->text(), QStringLiteral("OK"));
     for (QPushButton *button : {backs.cmdOK, backs.cmdCancel}) {
         QVERIFY(!button->isDefault());
-        QVERIFY(!button->autoDefault());
     }
     QCOMPARE(tabChain(backs.cmdOK), (QList<QWidget *>{backs.cmdOK, backs.cmdCancel}));
     checkLabel({backs.Label1, {2280, 1920, 2055, 495},
@@ -235,6 +235,7 @@ void tst_frmBacks::cancelKeepsChoiceAndClearsOutlines_data()
     QTest::newRow("Cancel") << QByteArray("button");
     QTest::newRow("Esc") << QByteArray("escape");
     QTest::newRow("close command") << QByteArray("close");
+    QTest::newRow("Enter on Cancel") << QByteArray("enter");
 }
 
 void tst_frmBacks::cancelKeepsChoiceAndClearsOutlines()
@@ -251,6 +252,8 @@ void tst_frmBacks::cancelKeepsChoiceAndClearsOutlines()
         QTest::mouseClick(backs.cmdCancel, Qt::LeftButton);
     else if (how == "escape")
         QTest::keyClick(backs.focusWidget(), Qt::Key_Escape);
+    else if (how == "enter")
+        QTest::keyClick(backs.cmdCancel, Qt::Key_Return);
     else
         backs.close();
     QCOMPARE(finished.count(), 1);
@@ -265,6 +268,21 @@ void tst_frmBacks::cancelKeepsChoiceAndClearsOutlines()
     QTest::mouseClick(backs.cmdOK, Qt::LeftButton);
     QCOMPARE(readFile(BacksFile), bytes("0300"));
     QVERIFY(spotsShow(f.table, 3));
+}
+
+// OK is not the Enter button, but Enter presses it while it has the focus, as it has at first.
+void tst_frmBacks::enterOnOkStoresChoice()
+{
+    MenuFixture f;
+    frmBacks &backs = f.table.backs();
+    QTest::mouseClick(f.menu.cmdBacks, Qt::LeftButton);
+    QTest::mouseClick(backs.imgCardBack[8], Qt::LeftButton);
+    QCOMPARE(backs.focusWidget(), backs.cmdOK);
+    QTest::keyClick(backs.cmdOK, Qt::Key_Enter);
+    QCOMPARE(readFile(BacksFile), bytes("0800"));
+    QVERIFY(spotsShow(f.table, 8));
+    QVERIFY(backs.isHidden());
+    QVERIFY(f.menu.isVisible());
 }
 
 // A folder in the file's place: the player is told, the program ends, nothing is painted.

@@ -20,6 +20,8 @@ private slots:
     void cleanup() { m_dir.reset(); }
 
     void layoutMatchesTheDesign();
+    void keysOnOk_data();
+    void keysOnOk();
 
 private:
     std::unique_ptr<WorkingDirectory> m_dir;
@@ -69,9 +71,34 @@ void tst_frmCredits::layoutMatchesTheDesign()
     QCOMPARE(skullPicture().size(), QSize(75, 100));
     QCOMPARE(w.Command1->geometry(), pixels({1680, 3360, 1215, 495}));
     QCOMPARE(w.Command1->text(), QStringLiteral("OK"));
-    QVERIFY(!w.Command1->autoDefault());
+    QVERIFY(!w.Command1->isDefault());
     QCOMPARE(tabChain(w.Command1), QList<QWidget *>{w.Command1});
     QCOMPARE(w.focusWidget(), w.Command1);
+}
+
+// OK is not the Enter button, but as the one control with the focus it takes Enter and Space.
+void tst_frmCredits::keysOnOk_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("back"); // the menu is up again
+
+    QTest::newRow("Enter") << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true;
+    QTest::newRow("Space") << int(Qt::Key_Space) << true;
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << false;
+}
+
+void tst_frmCredits::keysOnOk()
+{
+    QFETCH(int, key);
+    QFETCH(bool, back);
+    MenuFixture f;
+    QTest::mouseClick(f.menu.cmdCredits, Qt::LeftButton);
+    frmCredits &w = *f.menu.credits();
+    QTest::keyClick(w.focusWidget(), Qt::Key(key));
+    QCOMPARE(w.isVisible(), !back);
+    QCOMPARE(f.menu.isVisible(), back);
+    QVERIFY(!f.table.isEnabled());
 }
 
 QTEST_MAIN(tst_frmCredits)

@@ -88,6 +88,8 @@ private slots:
     void layoutMatchesTheDesign();
     void captionsKeepClearOfButtonEdges_data();
     void captionsKeepClearOfButtonEdges();
+    void keysOnTheFocusedButton_data();
+    void keysOnTheFocusedButton();
     void tableStaysOffUntilClose_data();
     void tableStaysOffUntilClose();
     void screensAreKeptBetweenShowings_data();
@@ -130,7 +132,6 @@ void tst_frmMenu::layoutMatchesTheDesign()
         QCOMPARE(e.button->geometry(), pixels(e.twips));
         QCOMPARE(e.button->text(), QLatin1String(e.caption));
         QVERIFY(!e.button->isDefault());
-        QVERIFY(!e.button->autoDefault());
         order << e.button;
     }
     QCOMPARE(tabChain(f.menu.cmdCredits), order);
@@ -153,6 +154,44 @@ void tst_frmMenu::captionsKeepClearOfButtonEdges()
     QPushButton *buttons[] = {f.menu.cmdCredits, f.menu.cmdInst, f.menu.cmdAbout,
                               f.menu.cmdWeb, f.menu.cmdBacks, f.menu.cmdClose};
     QVERIFY(captionKeepsClearOfEdges(buttons[button], 4));
+}
+
+// No button is the Enter or Esc button, but Enter presses the one that has the focus.
+void tst_frmMenu::keysOnTheFocusedButton_data()
+{
+    QTest::addColumn<char>("focus"); // C credits, I instructions, X close
+    QTest::addColumn<int>("key");
+    QTest::addColumn<char>("after"); // the screen now up; T: only the table, switched on
+
+    QTest::newRow("Enter on Credits") << 'C' << int(Qt::Key_Return) << 'C';
+    QTest::newRow("keypad Enter on Instructions") << 'I' << int(Qt::Key_Enter) << 'I';
+    QTest::newRow("Space on Instructions") << 'I' << int(Qt::Key_Space) << 'I';
+    QTest::newRow("Enter on Close") << 'X' << int(Qt::Key_Return) << 'T';
+    QTest::newRow("Esc on Credits") << 'C' << int(Qt::Key_Escape) << 'M';
+    QTest::newRow("Esc on Close") << 'X' << int(Qt::Key_Escape) << 'M';
+}
+
+void tst_frmMenu::keysOnTheFocusedButton()
+{
+    QFETCH(char, focus);
+    QFETCH(int, key);
+    QFETCH(char, after);
+    MenuFixture f;
+    QPushButton *button = focus == 'C' ? f.menu.cmdCredits
+                          : focus == 'I' ? f.menu.cmdInst
+                                         : f.menu.cmdClose;
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key(key));
+
+    QList<QWidget *> expected;
+    if (after == 'C')
+        expected << f.menu.credits();
+    else if (after == 'I')
+        expected << f.menu.instruct();
+    else if (after == 'M')
+        expected << &f.menu;
+    QCOMPARE(shown(f), expected);
+    QCOMPARE(f.table.isEnabled(), after == 'T');
 }
 
 // Each letter is one visit: C credits, I instructions, A About, B chooser left by Cancel,
