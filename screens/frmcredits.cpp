@@ -50,7 +50,8 @@ frmCredits::frmCredits(frmVorlina &table)
     Image1->setPicture(skullPicture());
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setGeometry(fromTwips(TwipsRect{1680, 3360, 1215, 495}));
-    Command1->setAutoDefault(false);
+    // Not the Enter button, but Enter presses it while it has the focus.
+    Command1->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmCredits::Command1_Click);
     setFirstFocus(Command1);
 }

@@ -42,7 +42,8 @@ frmInstruct::frmInstruct(frmVorlina &table)
     Image1->setPicture(cardBack(0));
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setGeometry(fromTwips(TwipsRect{120, 2520, 1215, 495}));
-    Command1->setAutoDefault(false);
+    // Not the Enter button, but Enter presses it while it has the focus.
+    Command1->setAutoDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmInstruct::Command1_Click);
     setFirstFocus(Command1);
 }

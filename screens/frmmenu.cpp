@@ -53,7 +53,11 @@ protected:
         initStyleOption(&option);
         option.text.clear();
         painter.drawControl(QStyle::CE_PushButton, option);
-        const QRect inside = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+        // Wrap short of the frame, or a line as wide as the button runs into it.
+        constexpr int Inset = 3;
+        const QRect inside = style()
+                                 ->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+                                 .adjusted(Inset, 0, -Inset, 0);
         painter.drawItemText(inside, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                              palette(), isEnabled(), text(), QPalette::ButtonText);
     }
@@ -73,7 +77,8 @@ frmMenu::frmMenu(Runtime &rt, frmVorlina &table, std::function<void(const QStrin
     for (const ButtonSpec &design : Buttons) {
         auto *button = new WrappingButton(QString::fromLatin1(design.caption), this);
         button->setGeometry(fromTwips(TwipsRect{design.place.x(), design.place.y(), 1215, 495}));
-        button->setAutoDefault(false);
+        // Not the Enter button, but Enter presses it while it has the focus.
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, design.handler);
         this->*design.button = button;
         if (previous)

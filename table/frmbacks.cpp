@@ -68,8 +68,12 @@ frmBacks::frmBacks(Runtime &rt, frmVorlina &table)
     cmdOK->setGeometry(fromTwips(TwipsRect{4800, 1920, 1215, 495}));
     cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
     cmdCancel->setGeometry(fromTwips(TwipsRect{840, 1920, 1215, 495}));
+    // Neither is the Enter button, but Enter presses whichever has the focus.
+    cmdOK->setAutoDefault(true);
+    cmdCancel->setAutoDefault(true);
     setTabOrder(cmdOK, cmdCancel);
-    setFirstFocus(cmdOK);
+    // Only at first: shown again, the chooser keeps the focus where the player left it.
+    cmdOK->setFocus();
     Label1 = makeLabel(this, QStringLiteral("Highlight your card choice and click OK."),
                        {2280, 1920, 2055, 495}, Face::MSSansSerif, 9.75, false, Bgr::Cyan,
                        Bgr::Blue);
@@ -121,13 +125,11 @@ void frmBacks::cmdCancel_Click()
     emit finished();
 }
 
-
 void frmBacks::hideEvent(QHideEvent *event)
 {
     m_outlines->clear();
     QWidget::hideEvent(event);
 }
-
 
 void frmBacks::keyPressEvent(QKeyEvent *event)
 {

@@ -1,5 +1,6 @@
 #include "screens/frmmenu.h"
 
+#include "designcheck.h"
 #include "menufixture.h"
 #include "screens/frmabout.h"
 #include "screens/frmcredits.h"
@@ -7,6 +8,7 @@
 #include "table/frmbacks.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
@@ -78,9 +80,16 @@ class tst_frmMenu : public QObject
     Q_OBJECT
 
 private slots:
+    // The program's default font, which the buttons use.
+    void initTestCase() { QApplication::setFont(formsFont(Face::MSSansSerif, 8)); }
     void init() { m_dir = std::make_unique<WorkingDirectory>(); }
     void cleanup() { m_dir.reset(); }
 
+    void layoutMatchesTheDesign();
+    void captionsKeepClearOfButtonEdges_data();
+    void captionsKeepClearOfButtonEdges();
+    void keysOnTheFocusedButton_data();
+    void keysOnTheFocusedButton();
     void tableStaysOffUntilClose_data();
     void tableStaysOffUntilClose();
     void screensAreKeptBetweenShowings_data();
@@ -91,6 +100,99 @@ private slots:
 private:
     std::unique_ptr<WorkingDirectory> m_dir;
 };
+
+void tst_frmMenu::layoutMatchesTheDesign()
+{
+    MenuFixture f;
+    QCOMPARE(f.menu.size(), QSize(293, 107));
+    QCOMPARE(f.menu.minimumSize(), f.menu.maximumSize());
+    QVERIFY(f.menu.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(f.menu.windowTitle(), QStringLiteral("Menu"));
+    QCOMPARE(f.menu.palette().color(QPalette::Window), QColor(0, 0, 255));
+    QCOMPARE(f.menu.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {16, 16}}));
+    checkFrame(&f.menu, {{0, 30, 4395, 30}, {0, 1560, 4395, 1560}, {30, 0, 30, 1560},
+                         {4350, 0, 4350, 1560}});
+
+    struct Expected
+    {
+        QPushButton *button;
+        TwipsRect twips;
+        const char *caption;
+    };
+    const Expected buttons[] = {
+        {f.menu.cmdCredits, {120, 240, 1215, 495}, "Credits"},
+        {f.menu.cmdInst, {1575, 240, 1215, 495}, "Instructions"},
+        {f.menu.cmdAbout, {3030, 240, 1215, 495}, "About"},
+        {f.menu.cmdWeb, {120, 960, 1215, 495}, "Visit Me On The Web"},
+        {f.menu.cmdBacks, {1575, 960, 1215, 495}, "Change Cardbacks"},
+        {f.menu.cmdClose, {3030, 960, 1215, 495}, "Close"},
+    };
+    QList<QWidget *> order;
+    for (const Expected &e : buttons) {
+        QCOMPARE(e.button->geometry(), pixels(e.twips));
+        QCOMPARE(e.button->text(), QLatin1String(e.caption));
+        QVERIFY(!e.button->isDefault());
+        order << e.button;
+    }
+    QCOMPARE(tabChain(f.menu.cmdCredits), order);
+}
+
+// The long captions wrap; no caption may run into the button's frame.
+void tst_frmMenu::captionsKeepClearOfButtonEdges_data()
+{
+    QTest::addColumn<int>("button");
+    const char *names[] = {"Credits", "Instructions", "About", "Visit Me On The Web",
+                           "Change Cardbacks", "Close"};
+    for (int i = 0; i < 6; ++i)
+        QTest::newRow(names[i]) << i;
+}
+
+void tst_frmMenu::captionsKeepClearOfButtonEdges()
+{
+    QFETCH(int, button);
+    MenuFixture f;
+    QPushButton *buttons[] = {f.menu.cmdCredits, f.menu.cmdInst, f.menu.cmdAbout,
+                              f.menu.cmdWeb, f.menu.cmdBacks, f.menu.cmdClose};
+    QVERIFY(captionKeepsClearOfEdges(buttons[button], 4));
+}
+
+// No button is the Enter or Esc button, but Enter presses the one that has the focus.
+void tst_frmMenu::keysOnTheFocusedButton_data()
+{
+    QTest::addColumn<char>("focus"); // C credits, I instructions, X close
+    QTest::addColumn<int>("key");
+    QTest::addColumn<char>("after"); // the screen now up; T: only the table, switched on
+
+    QTest::newRow("Enter on Credits") << 'C' << int(Qt::Key_Return) << 'C';
+    QTest::newRow("keypad Enter on Instructions") << 'I' << int(Qt::Key_Enter) << 'I';
+    QTest::newRow("Space on Instructions") << 'I' << int(Qt::Key_Space) << 'I';
+    QTest::newRow("Enter on Close") << 'X' << int(Qt::Key_Return) << 'T';
+    QTest::newRow("Esc on Credits") << 'C' << int(Qt::Key_Escape) << 'M';
+    QTest::newRow("Esc on Close") << 'X' << int(Qt::Key_Escape) << 'M';
+}
+
+void tst_frmMenu::keysOnTheFocusedButton()
+{
+    QFETCH(char, focus);
+    QFETCH(int, key);
+    QFETCH(char, after);
+    MenuFixture f;
+    QPushButton *button = focus == 'C' ? f.menu.cmdCredits
+                          : focus == 'I' ? f.menu.cmdInst
+                                         : f.menu.cmdClose;
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key(key));
+
+    QList<QWidget *> expected;
+    if (after == 'C')
+        expected << f.menu.credits();
+    else if (after == 'I')
+        expected << f.menu.instruct();
+    else if (after == 'M')
+        expected << &f.menu;
+    QCOMPARE(shown(f), expected);
+    QCOMPARE(f.table.isEnabled(), after == 'T');
+}
 
 // Each letter is one visit: C credits, I instructions, A About, B chooser left by Cancel,
 // O chooser left by OK, W the web button.
