@@ -3,6 +3,7 @@
 #include "tablefixture.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -27,6 +28,8 @@ private slots:
     void pictureScreenAtExactly11000_data();
     void pictureScreenAtExactly11000();
     void pictureScreenClosedAnotherWayReleasesTheWait();
+    void pictureScreenKeysOnItsFocusedOk_data();
+    void pictureScreenKeysOnItsFocusedOk();
     void clearedTableauCountsBothBonuses_data();
     void clearedTableauCountsBothBonuses();
     void noPlaysDuringASequence();
@@ -246,6 +249,38 @@ void tst_RoundEnd::pictureScreenClosedAnotherWayReleasesTheWait()
             m_table->teamPic().close();
     });
     m_table->cmdTake_Click();
+    QVERIFY(m_table->isEnabled());
+    QCOMPARE(m_links->offered, QList<qint32>{11000});
+}
+
+void tst_RoundEnd::pictureScreenKeysOnItsFocusedOk_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+// OK has the focus, and a focused button takes Enter and Space as a click.
+void tst_RoundEnd::pictureScreenKeysOnItsFocusedOk()
+{
+    QFETCH(int, key);
+    deal();
+    m_table->Round = 2;
+    m_table->Score = 11000;
+    m_table->TimeLeft = 0;
+    int polls = 0;
+    m_recorders.push_back([&] {
+        if (!m_table->teamPic().isVisible())
+            return;
+        QCOMPARE(QApplication::focusWidget(), m_table->teamPic().cmdOK);
+        QTest::keyClick(m_table->teamPic().cmdOK, Qt::Key(key));
+        // A key left unanswered would keep the game waiting for ever.
+        if (++polls == 3)
+            m_table->teamPic().cmdOK_Click();
+    });
+    m_table->cmdTake_Click();
+    QCOMPARE(polls, 1);
     QVERIFY(m_table->isEnabled());
     QCOMPARE(m_links->offered, QList<qint32>{11000});
 }
