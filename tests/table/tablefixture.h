@@ -9,6 +9,8 @@
 
 #include <QList>
 
+#include <functional>
+
 // The tableau's rows, each lying over the one before it.
 constexpr std::array<int, 7> RowStart = {0, 2, 6, 12, 19, 25, 26};
 
@@ -26,6 +28,8 @@ public:
     void showScores() override { ++scoreWindows; }
     void HighScores(qint32 &score, qint32 &highScore) override
     {
+        if (onHighScores)
+            onHighScores();
         offered << score;
         if (score > highScore)
             highScore = score;
@@ -35,6 +39,8 @@ public:
     int menus = 0;
     int scoreWindows = 0;
     QList<qint32> offered;
+    // Called as the score is offered, before it is entered.
+    std::function<void()> onHighScores;
 };
 
 inline bool showsBack(const ImageControl *spot, int back)
