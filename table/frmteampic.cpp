@@ -24,6 +24,8 @@ frmTeamPic::frmTeamPic(frmVorlina &table)
     Image1->setPicture(teamPhoto());
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setGeometry(fromTwips(TwipsRect{1680, 3360, 1215, 495}));
+    // Enter clicks the focused OK, as Space does.
+    cmdOK->setAutoDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmTeamPic::cmdOK_Click);
     setFirstFocus(cmdOK);
 }

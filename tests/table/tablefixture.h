@@ -33,6 +33,8 @@ public:
     void showScores() override { ++scoreWindows; }
     void HighScores(qint32 &score, qint32 &highScore) override
     {
+        if (onHighScores)
+            onHighScores();
         offered << score;
         if (score > highScore)
             highScore = score;
@@ -43,6 +45,8 @@ public:
     int menus = 0;
     int scoreWindows = 0;
     QList<qint32> offered;
+    // Called as the score is offered, before it is entered.
+    std::function<void()> onHighScores;
 };
 
 inline bool showsBack(const ImageControl *spot, int back)

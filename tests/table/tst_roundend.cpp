@@ -3,12 +3,14 @@
 #include "tablefixture.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
+#include <cmath>
 #include <memory>
 
 // The end of a round and of a game, with a clock that moves only as the pauses wait on it.
@@ -21,12 +23,15 @@ private slots:
     void cleanup();
 
     void takeScoreCountsTheTimeBonus();
+    void timeUpEndsTheRound_data();
     void timeUpEndsTheRound();
-    void afterRoundTwo_data();
-    void afterRoundTwo();
+    void roundEndDecision_data();
+    void roundEndDecision();
     void pictureScreenAtExactly11000_data();
     void pictureScreenAtExactly11000();
     void pictureScreenClosedAnotherWayReleasesTheWait();
+    void pictureScreenKeysOnItsFocusedOk_data();
+    void pictureScreenKeysOnItsFocusedOk();
     void clearedTableauCountsBothBonuses_data();
     void clearedTableauCountsBothBonuses();
     void noPlaysDuringASequence();
@@ -128,9 +133,31 @@ void tst_RoundEnd::takeScoreCountsTheTimeBonus()
     QCOMPARE(m_table->ProgressBar1->value(), 59);
 }
 
+void tst_RoundEnd::timeUpEndsTheRound_data()
+{
+    QTest::addColumn<int>("round");
+    QTest::addColumn<int>("score");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QStringList>("counts");
+    QTest::addColumn<int>("barAfter");
+    QTest::newRow("round 1: round 2 follows")
+        << 1 << 0 << QStringList{QStringLiteral("TIME BONUS:"), QStringLiteral("Round: 2")}
+        << QStringList{QStringLiteral("0"), QStringLiteral("-")} << 60;
+    QTest::newRow("round 2: the game ends")
+        << 2 << 5000 << QStringList{QStringLiteral("TIME BONUS:")}
+        << QStringList{QStringLiteral("0")} << 0;
+}
+
 void tst_RoundEnd::timeUpEndsTheRound()
 {
+    QFETCH(int, round);
+    QFETCH(int, score);
+    QFETCH(QStringList, messages);
+    QFETCH(QStringList, counts);
+    QFETCH(int, barAfter);
     deal();
+    m_table->Round = qint16(round);
+    m_table->Score = score;
     ticks(60);
     QCOMPARE(m_table->ProgressBar1->value(), 0);
     QVERIFY(m_rt->messages.isEmpty());
@@ -141,49 +168,71 @@ void tst_RoundEnd::timeUpEndsTheRound()
     QStringList *message = record(m_table->lblBonuslbl);
     QStringList *bonus = record(m_table->lblBonus);
     scriptDeck(*m_rt, inOrderDeck());
+    const double start = m_rt->clock;
     ticks(1);
     QCOMPARE(m_rt->messages, QStringList{QStringLiteral("time is up!!!")});
     QCOMPARE(m_rt->messageButtons, QList<int>{Runtime::MsgOkOnly});
     QVERIFY(clockStoppedForTheBox);
-    QCOMPARE(*message, (QStringList{QStringLiteral("TIME BONUS:"), QStringLiteral("Round: 2")}));
-    QCOMPARE(*bonus, (QStringList{QStringLiteral("0"), QStringLiteral("-")}));
+    QCOMPARE(*message, messages);
+    QCOMPARE(*bonus, counts);
     QCOMPARE(m_bar, QList<int>{0});
-    QCOMPARE(m_table->Score, 0);
-    QCOMPARE(m_table->ProgressBar1->value(), 60);
+    QCOMPARE(m_table->Score, barAfter ? score : 0);
+    QCOMPARE(m_table->ProgressBar1->value(), barAfter);
+    // A second's hold on "0", then a second of "Round: " before a deal.
+    QVERIFY(qAbs(m_rt->clock - start - (barAfter ? 2 : 1)) < 0.05);
+    if (!barAfter) {
+        QCOMPARE(m_table->lblBonuslbl->text(), QStringLiteral("GAME OVER"));
+        QCOMPARE(m_links->offered, QList<qint32>{score});
+        QVERIFY(!m_table->Timer1->isActive());
+        return;
+    }
     ticks(1);
     QCOMPARE(m_table->ProgressBar1->value(), 59);
 }
 
-void tst_RoundEnd::afterRoundTwo_data()
+void tst_RoundEnd::roundEndDecision_data()
 {
     QTest::addColumn<int>("round");
     QTest::addColumn<int>("score");
-    QTest::addColumn<bool>("bonusRound");
-    QTest::newRow("11999 ends the game") << 2 << 11999 << false;
-    QTest::newRow("12000 gives the bonus round") << 2 << 12000 << true;
-    QTest::newRow("the bonus round always ends it") << 3 << 30000 << false;
+    QTest::addColumn<int>("nextRound"); // 0: the game ends
+    QTest::newRow("round 1 leads to round 2 on any score") << 1 << 12000 << 2;
+    QTest::newRow("round 1 at 11000 shows no picture") << 1 << 11000 << 2;
+    QTest::newRow("11999 ends the game") << 2 << 11999 << 0;
+    QTest::newRow("12000 gives the bonus round") << 2 << 12000 << 3;
+    QTest::newRow("the bonus round always ends it") << 3 << 30000 << 0;
 }
 
-void tst_RoundEnd::afterRoundTwo()
+void tst_RoundEnd::roundEndDecision()
 {
     QFETCH(int, round);
     QFETCH(int, score);
-    QFETCH(bool, bonusRound);
+    QFETCH(int, nextRound);
     deal();
     ticks(59);
     m_table->Round = qint16(round);
     m_table->Score = score - 50; // and one second of time bonus
     QStringList *message = record(m_table->lblBonuslbl);
+    // "GAME OVER" is up while the score is offered; the idle buttons come back after.
+    bool offeredUnderGameOver = false;
+    m_links->onHighScores = [&] {
+        offeredUnderGameOver = m_table->lblBonuslbl->text() == QStringLiteral("GAME OVER")
+                               && !m_table->lblBonuslbl->isHidden()
+                               && m_table->cmdDeal->isHidden() && m_table->cmdMenu->isHidden()
+                               && m_table->Round == round + 1 && m_table->Score == score;
+    };
     scriptDeck(*m_rt, inOrderDeck());
     m_table->cmdTake_Click();
-    if (bonusRound) {
-        QCOMPARE(message->last(), QStringLiteral("Round: 3"));
-        QCOMPARE(m_table->Round, qint16(3));
+    QVERIFY(!m_table->teamPic().isVisible());
+    if (nextRound) {
+        QCOMPARE(message->last(), QStringLiteral("Round: %1").arg(nextRound));
+        QCOMPARE(m_table->Round, qint16(nextRound));
+        QCOMPARE(m_table->Score, score);
         QVERIFY(m_table->Timer1->isActive());
         QVERIFY(m_links->offered.isEmpty());
         return;
     }
     QCOMPARE(m_links->offered, QList<qint32>{score});
+    QVERIFY(offeredUnderGameOver);
     QCOMPARE(m_table->HighScore, score);
     QCOMPARE(m_table->lblBonuslbl->text(), QStringLiteral("GAME OVER"));
     QVERIFY(!m_table->lblBonuslbl->isHidden());
@@ -250,6 +299,38 @@ void tst_RoundEnd::pictureScreenClosedAnotherWayReleasesTheWait()
     QCOMPARE(m_links->offered, QList<qint32>{11000});
 }
 
+void tst_RoundEnd::pictureScreenKeysOnItsFocusedOk_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+// OK has the focus, and a focused button takes Enter and Space as a click.
+void tst_RoundEnd::pictureScreenKeysOnItsFocusedOk()
+{
+    QFETCH(int, key);
+    deal();
+    m_table->Round = 2;
+    m_table->Score = 11000;
+    m_table->TimeLeft = 0;
+    int polls = 0;
+    m_recorders.push_back([&] {
+        if (!m_table->teamPic().isVisible())
+            return;
+        QCOMPARE(QApplication::focusWidget(), m_table->teamPic().cmdOK);
+        QTest::keyClick(m_table->teamPic().cmdOK, Qt::Key(key));
+        // A key left unanswered would keep the game waiting for ever.
+        if (++polls == 3)
+            m_table->teamPic().cmdOK_Click();
+    });
+    m_table->cmdTake_Click();
+    QCOMPARE(polls, 1);
+    QVERIFY(m_table->isEnabled());
+    QCOMPARE(m_links->offered, QList<qint32>{11000});
+}
+
 void tst_RoundEnd::clearedTableauCountsBothBonuses_data()
 {
     QTest::addColumn<int>("stockLeft");
@@ -273,8 +354,13 @@ void tst_RoundEnd::clearedTableauCountsBothBonuses()
         QTest::mouseClick(m_table->imgSpot[spot], Qt::LeftButton);
     const int played = runPoints(26) + 2 * 1000;
     scriptDeck(*m_rt, inOrderDeck());
+    const double start = m_rt->clock;
     QTest::mouseClick(m_table->imgSpot[0], Qt::LeftButton);
 
+    // "YOU DID IT!!" a second, the cards, a second's hold, the seconds, a second's hold,
+    // then "Round: 2" a second.
+    const double paced = 1 + 0.15 * stockLeft + 1 + 0.15 * secondsLeft + 1 + 1;
+    QVERIFY2(qAbs(m_rt->clock - start - paced) < 0.05, qPrintable(QString::number(m_rt->clock - start)));
     QCOMPARE(*message, (QStringList{QStringLiteral("YOU DID IT!!"), QStringLiteral("CARD BONUS:"),
                                     QStringLiteral("TIME BONUS:"), QStringLiteral("Round: 2")}));
     // A count shows "0" only while it has nothing to count.
@@ -328,22 +414,25 @@ void tst_RoundEnd::pauseLengths_data()
 {
     QTest::addColumn<double>("start");
     QTest::addColumn<bool>("longPause");
-    QTest::addColumn<double>("end");
-    QTest::newRow("0.15 s") << 100.0 << false << 100.15;
-    QTest::newRow("1 s") << 100.0 << true << 101.0;
-    QTest::newRow("0.15 s over midnight") << 86399.95 << false << 0.10;
-    QTest::newRow("1 s over midnight") << 86399.5 << true << 0.5;
+    QTest::addColumn<double>("length");
+    QTest::newRow("0.15 s") << 100.0 << false << 0.15;
+    QTest::newRow("1 s") << 100.0 << true << 1.0;
+    QTest::newRow("0.15 s over midnight") << 86399.95 << false << 0.15;
+    QTest::newRow("1 s over midnight") << 86399.5 << true << 1.0;
 }
 
+// A pause ends at the first clock reading at or past its end, not one reading later.
 void tst_RoundEnd::pauseLengths()
 {
     QFETCH(double, start);
     QFETCH(bool, longPause);
-    QFETCH(double, end);
+    QFETCH(double, length);
     m_rt->clock = start;
-    m_rt->doEventsStep = 0.001;
+    m_rt->doEventsStep = 1e-6; // a reading more would land past the tolerance below
+    const double end = std::fmod(double(m_rt->Timer()) + length, 86400.0);
     longPause ? m_table->Pause2() : m_table->Pause1();
-    QVERIFY2(m_rt->clock >= end - 0.01 && m_rt->clock < end + 0.01, qPrintable(QString::number(m_rt->clock)));
+    QVERIFY2(m_rt->clock >= end - 1e-6 && m_rt->clock < end + 5e-6,
+             qPrintable(QStringLiteral("%1, not %2").arg(m_rt->clock, 0, 'f', 6).arg(end, 0, 'f', 6)));
     QVERIFY(m_rt->doEventsCalls < 5); // each wait asks for what is left, not a spin
 }
 
