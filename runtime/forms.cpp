@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 namespace {
 
@@ -59,7 +60,15 @@ void placeLikeStored(QWidget *window, QPoint storedTwips, const QWidget *table)
 {
     const QPoint offset = (storedTwips - TableStoredOrigin) / TwipsPerPixel;
     const QPoint tableClient = table ? table->mapToGlobal(QPoint(0, 0)) : QPoint(0, 0);
-    window->move(tableClient + offset);
+    // The stored places are those of the client areas: placed by geometry, not by frame.
+    window->setGeometry(QRect(tableClient + offset, window->size()));
+    // A window manager raises a clicked window even when it takes no input; a switched-off
+    // table must not come up over the window that will switch it on again. Window managers
+    // keep only dialogs over the window they stand for.
+    if (table && table->windowHandle()) {
+        window->winId();
+        window->windowHandle()->setTransientParent(table->windowHandle());
+    }
 }
 
 void setBackColour(QWidget *window, unsigned bgr)
@@ -82,7 +91,7 @@ void drawLines(QWidget *window, std::span<const TwipsLine> lines, int widthPixel
 
 FramedPanel::FramedPanel(TwipsRect clientArea, std::span<const TwipsLine> frame,
                          const QWidget *table)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+    : QWidget(nullptr, Qt::Dialog | Qt::FramelessWindowHint),
       m_stored(clientArea.left, clientArea.top), m_frame(frame), m_table(table)
 {
     setFixedSize(fromTwips(clientArea.width), fromTwips(clientArea.height));

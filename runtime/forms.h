@@ -66,7 +66,8 @@ QLabel *makeLabel(QWidget *parent, const QString &caption, TwipsRect rect, Face 
 // Windows were placed on the screen relative to the table window, which stood at this point.
 constexpr QPoint TableStoredOrigin{1935, 855};
 
-// Places a window at its stored screen position (twips) relative to where the table is now.
+// Places a window at its stored screen position (twips) relative to where the table is now,
+// and keeps it above the table.
 void placeLikeStored(QWidget *window, QPoint storedTwips, const QWidget *table);
 
 // One label of a window's design: the member it fills and how it looks.

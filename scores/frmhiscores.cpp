@@ -95,7 +95,7 @@ QString shownName(const QByteArray &bytes)
 } // namespace
 
 frmHiScores::frmHiScores(Runtime &rt, frmVorlina &table)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_rt(rt), m_table(table)
 {

@@ -120,7 +120,9 @@ frmVorlina::frmVorlina(Runtime &rt, TableLinks *links, QWidget *parent)
     setWindowTitle(QStringLiteral("Vorlina"));
     setWindowIcon(programIcon());
     setFixedSize(fromTwips(WindowWidth), fromTwips(WindowHeight));
-    move(fromTwips(TableStoredOrigin.x()), fromTwips(TableStoredOrigin.y()));
+    // The stored place is the client area's, as the side windows' are.
+    setGeometry(QRect(fromTwips(TableStoredOrigin.x()), fromTwips(TableStoredOrigin.y()),
+                      width(), height()));
     setBackColour(this, Bgr::Blue);
 
     // Created in drawing order: each spot over the one before it, the labels over the spots.

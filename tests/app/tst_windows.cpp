@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 class tst_Windows : public QObject
 {
@@ -15,6 +16,8 @@ class tst_Windows : public QObject
 private slots:
     void webPageCannotOpen_data();
     void webPageCannotOpen();
+    void sideWindowsStandOverTheTable_data();
+    void sideWindowsStandOverTheTable();
 };
 
 namespace {
@@ -25,6 +28,15 @@ QMap<QString, QByteArray> dataFiles()
     for (const QString &name : QDir().entryList(QDir::Files))
         files[name] = readFile(name);
     return files;
+}
+
+QWidget *shownWindow(const char *className)
+{
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && qstrcmp(widget->metaObject()->className(), className) == 0)
+            return widget;
+    }
+    return nullptr;
 }
 
 frmMenu *shownMenu()
@@ -86,6 +98,54 @@ void tst_Windows::webPageCannotOpen()
     QTest::mouseClick(menu->cmdClose, Qt::LeftButton);
     QVERIFY(!menu->isVisible());
     QVERIFY(table.isEnabled());
+}
+
+// Each window that the switched-off table waits on lies where it was drawn over the table,
+// and window managers keep it over the table even when the table is clicked.
+void tst_Windows::sideWindowsStandOverTheTable_data()
+{
+    QTest::addColumn<QByteArray>("window");
+    QTest::addColumn<QPoint>("storedTwips"); // the client area's
+    QTest::newRow("score table") << QByteArray("frmHiScores") << QPoint(3240, 2295);
+    QTest::newRow("menu") << QByteArray("frmMenu") << QPoint(4110, 3360);
+    QTest::newRow("instructions") << QByteArray("frmInstruct") << QPoint(3960, 2895);
+    QTest::newRow("credits") << QByteArray("frmCredits") << QPoint(3825, 2190);
+    QTest::newRow("about") << QByteArray("frmAbout") << QPoint(3240, 2415);
+    QTest::newRow("back chooser") << QByteArray("frmBacks") << QPoint(2850, 2025);
+}
+
+void tst_Windows::sideWindowsStandOverTheTable()
+{
+    QFETCH(QByteArray, window);
+    QFETCH(QPoint, storedTwips);
+    WorkingDirectory wd;
+    ScriptedRuntime rt;
+    Windows windows(rt, {});
+    frmVorlina table(rt, &windows);
+    windows.setTable(&table);
+    table.move(200, 100);
+    table.show();
+
+    if (window == "frmHiScores") {
+        QTest::mouseClick(table.cmdScores, Qt::LeftButton);
+    } else {
+        QTest::mouseClick(table.cmdMenu, Qt::LeftButton);
+        frmMenu *menu = shownMenu();
+        QVERIFY(menu);
+        const QMap<QByteArray, QPushButton *> buttons = {{"frmInstruct", menu->cmdInst},
+                                                         {"frmCredits", menu->cmdCredits},
+                                                         {"frmAbout", menu->cmdAbout},
+                                                         {"frmBacks", menu->cmdBacks}};
+        if (QPushButton *button = buttons.value(window))
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+    QWidget *shown = shownWindow(window.constData());
+    QVERIFY(shown);
+    QCOMPARE(shown->geometry().topLeft(),
+             table.geometry().topLeft() + (storedTwips - QPoint(1935, 855)) / 15);
+    QCOMPARE(shown->windowType(), Qt::Dialog);
+    QVERIFY(shown->windowHandle());
+    QCOMPARE(shown->windowHandle()->transientParent(), table.windowHandle());
 }
 
 QTEST_MAIN(tst_Windows)
