@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vorlina"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1.5"));
+    QApplication::setApplicationVersion(QStringLiteral(VORLINA_VERSION));
     QApplication::setQuitOnLastWindowClosed(false);
     // The windows were drawn with the standard 8-point dialog font.
     QApplication::setFont(formsFont(Face::MSSansSerif, 8));

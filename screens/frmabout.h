@@ -16,9 +16,9 @@ public:
     // How a registry lookup ended. Error: the value is there but holds no bytes to take.
     enum class KeyLookup { Found, Missing, Error };
 
-    static constexpr int VersionMajor = 1;
-    static constexpr int VersionMinor = 1;
-    static constexpr int VersionRevision = 5;
+    static constexpr int VersionMajor = VORLINA_VERSION_MAJOR;
+    static constexpr int VersionMinor = VORLINA_VERSION_MINOR;
+    static constexpr int VersionRevision = VORLINA_VERSION_PATCH;
 
     frmAbout(Runtime &rt, Registry &registry, frmVorlina &table);
 
