@@ -138,6 +138,8 @@ frmVorlina::frmVorlina(Runtime &rt, TableLinks *links, QWidget *parent)
     for (const ButtonSpec &design : Buttons) {
         auto *button = new QPushButton(QString::fromLatin1(design.caption), this);
         button->setGeometry(fromTwips(design.rect));
+        // Not the Enter button, but Enter presses it while it has the focus.
+        button->setAutoDefault(true);
         this->*design.button = button;
         if (previous)
             setTabOrder(previous, button);

@@ -324,6 +324,11 @@ void tst_frmVorlina::windowFrameAndFocus()
         next = next->nextInFocusChain();
     } while (next != w.cmdDeal);
     QCOMPARE(chain, (QList<QWidget *>{w.cmdDeal, w.cmdExit, w.cmdMenu, w.cmdTake, w.cmdScores}));
+
+    // No button is the Enter button, but Enter presses the one with the focus.
+    QTest::keyClick(w.cmdDeal, Qt::Key_Return);
+    QVERIFY(w.Timer1->isActive());
+    QVERIFY(w.cmdTake->isVisible());
 }
 
 void tst_frmVorlina::coveringFollowsThePlaces()
