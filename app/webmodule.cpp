@@ -38,13 +38,13 @@ WebWindowFactory *WebModule::load(QString &why)
     // when it does. Nobody else needs it off.
     if (::geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    shareContextForBrowser();
 
     why = QStringLiteral("its module %1 is not installed").arg(QLatin1String(ModuleName));
     for (const QString &place : std::as_const(m_places)) {
         QPluginLoader loader(QDir(place).filePath(QLatin1String(ModuleName)));
         if (!QFileInfo::exists(loader.fileName()))
             continue;
+        shareContextForBrowser();
         QObject *instance = loader.instance();
         if (auto *factory = qobject_cast<WebWindowFactory *>(instance))
             return factory;
