@@ -41,11 +41,7 @@ QWidget *shownWindow(const char *className)
 
 frmMenu *shownMenu()
 {
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *menu = qobject_cast<frmMenu *>(widget); menu && menu->isVisible())
-            return menu;
-    }
-    return nullptr;
+    return qobject_cast<frmMenu *>(shownWindow("frmMenu"));
 }
 
 } // namespace

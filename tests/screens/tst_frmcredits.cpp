@@ -76,29 +76,15 @@ void tst_frmCredits::layoutMatchesTheDesign()
     QCOMPARE(w.focusWidget(), w.Command1);
 }
 
-// OK is not the Enter button, but as the one control with the focus it takes Enter and Space.
 void tst_frmCredits::keysOnOk_data()
 {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("back"); // the menu is up again
-
-    QTest::newRow("Enter") << int(Qt::Key_Return) << true;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true;
-    QTest::newRow("Space") << int(Qt::Key_Space) << true;
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << false;
+    okKeyRows();
 }
 
 void tst_frmCredits::keysOnOk()
 {
-    QFETCH(int, key);
-    QFETCH(bool, back);
     MenuFixture f;
-    QTest::mouseClick(f.menu.cmdCredits, Qt::LeftButton);
-    frmCredits &w = *f.menu.credits();
-    QTest::keyClick(w.focusWidget(), Qt::Key(key));
-    QCOMPARE(w.isVisible(), !back);
-    QCOMPARE(f.menu.isVisible(), back);
-    QVERIFY(!f.table.isEnabled());
+    checkOkKey(f, f.menu.cmdCredits, [&f] { return f.menu.credits(); });
 }
 
 QTEST_MAIN(tst_frmCredits)

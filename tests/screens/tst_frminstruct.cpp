@@ -70,29 +70,15 @@ void tst_frmInstruct::layoutMatchesTheDesign()
     QCOMPARE(w.focusWidget(), w.Command1);
 }
 
-// OK is not the Enter button, but as the one control with the focus it takes Enter and Space.
 void tst_frmInstruct::keysOnOk_data()
 {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<bool>("back"); // the menu is up again
-
-    QTest::newRow("Enter") << int(Qt::Key_Return) << true;
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << true;
-    QTest::newRow("Space") << int(Qt::Key_Space) << true;
-    QTest::newRow("Esc") << int(Qt::Key_Escape) << false;
+    okKeyRows();
 }
 
 void tst_frmInstruct::keysOnOk()
 {
-    QFETCH(int, key);
-    QFETCH(bool, back);
     MenuFixture f;
-    QTest::mouseClick(f.menu.cmdInst, Qt::LeftButton);
-    frmInstruct &w = *f.menu.instruct();
-    QTest::keyClick(w.focusWidget(), Qt::Key(key));
-    QCOMPARE(w.isVisible(), !back);
-    QCOMPARE(f.menu.isVisible(), back);
-    QVERIFY(!f.table.isEnabled());
+    checkOkKey(f, f.menu.cmdInst, [&f] { return f.menu.instruct(); });
 }
 
 QTEST_MAIN(tst_frmInstruct)
