@@ -57,5 +57,5 @@ void Windows::showBrowser(const QString &address)
     if (WebWindowFactory *factory = m_web.factory(why))
         factory->showBrowser(address);
     else
-        m_rt.MsgBox(QStringLiteral("The web page cannot be shown: %1").arg(why));
+        m_rt.MsgBox(m_menu.get(), QStringLiteral("The web page cannot be shown: %1").arg(why));
 }

@@ -6,7 +6,8 @@
 #include <QSaveFile>
 #include <QtEndian>
 
-DataFile::DataFile(Runtime &rt, const QString &name) : m_rt(rt), m_name(name), m_file(name)
+DataFile::DataFile(Runtime &rt, QWidget *owner, const QString &name)
+    : m_rt(rt), m_owner(owner), m_name(name), m_file(name)
 {
     const QFileInfo info(name);
     if (info.exists() && !info.isFile()) {
@@ -200,7 +201,7 @@ void DataFile::failWith(const QString &what, const QString &reason)
     m_failed = true;
     m_open = false;
     m_patch.clear();
-    m_rt.fail(QStringLiteral("The game's file \"%1\" cannot be %2: %3.\n"
-                             "The game cannot keep its records and ends now.")
-                  .arg(m_name, what, reason));
+    m_rt.fail(m_owner, QStringLiteral("The game's file \"%1\" cannot be %2: %3.\n"
+                                      "The game cannot keep its records and ends now.")
+                           .arg(m_name, what, reason));
 }

@@ -8,17 +8,19 @@
 #include <memory>
 
 class QSaveFile;
+class QWidget;
 class Runtime;
 
 // One data file opened by bare name in the working directory, read and written at 1-based
 // byte positions with little-endian values. A missing file is created empty. A read of a
 // field the file does not wholly hold leaves its target unchanged. Writes are gathered and
 // committed on close through a temporary file, so a failed write leaves the old file whole.
-// A file that cannot be opened, read or written is reported through Runtime::fail.
+// A file that cannot be opened, read or written is reported through Runtime::fail, over the
+// window that uses it.
 class DataFile
 {
 public:
-    DataFile(Runtime &rt, const QString &name);
+    DataFile(Runtime &rt, QWidget *owner, const QString &name);
     ~DataFile();
     DataFile(const DataFile &) = delete;
     DataFile &operator=(const DataFile &) = delete;
@@ -45,6 +47,7 @@ private:
     void failWith(const QString &what, const QString &reason);
 
     Runtime &m_rt;
+    QWidget *m_owner;
     QString m_name;
     QFile m_file;
     std::map<qint64, char> m_patch; // 0-based offset -> byte, applied on close

@@ -12,9 +12,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-int QtRuntime::MsgBox(const QString &prompt, int buttons)
+int QtRuntime::MsgBox(QWidget *owner, const QString &prompt, int buttons)
 {
-    QMessageBox box(QApplication::activeWindow());
+    // Over the window that asks, not whichever window was clicked last.
+    QMessageBox box(owner);
     box.setWindowTitle(QString::fromLatin1(AppTitle));
     box.setText(prompt);
     if (buttons == MsgYesNoQuestion) {
@@ -28,9 +29,9 @@ int QtRuntime::MsgBox(const QString &prompt, int buttons)
     return AnswerOk;
 }
 
-QString QtRuntime::InputBox(const QString &prompt, const QString &title)
+QString QtRuntime::InputBox(QWidget *owner, const QString &prompt, const QString &title)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(owner);
     dialog.setWindowTitle(title);
     // A bare carriage return would show as a space: show each line on its own.
     QString shown = prompt;

@@ -7,8 +7,8 @@
 class QtRuntime : public Runtime
 {
 public:
-    int MsgBox(const QString &prompt, int buttons = MsgOkOnly) override;
-    QString InputBox(const QString &prompt, const QString &title) override;
+    int MsgBox(QWidget *owner, const QString &prompt, int buttons = MsgOkOnly) override;
+    QString InputBox(QWidget *owner, const QString &prompt, const QString &title) override;
     void Randomize() override;
     float Rnd() override;
     float Timer() override;

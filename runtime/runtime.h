@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 // Everything the windows and the game need from the platform: dialogs, random numbers, the
 // clock, event pumping, sound, ending the program and starting other programs. The program
 // uses QtRuntime; tests use ScriptedRuntime, which never blocks and never waits real time.
@@ -19,10 +21,12 @@ public:
 
     virtual ~Runtime() = default;
 
-    /// Modal message box titled with the application title; returns the answer code.
-    virtual int MsgBox(const QString &prompt, int buttons = MsgOkOnly) = 0;
-    /// Modal text prompt with no default text; returns the typed text, or "" on Cancel.
-    virtual QString InputBox(const QString &prompt, const QString &title) = 0;
+    /// Modal message box titled with the application title, standing over the window that
+    /// asks (null: the screen); returns the answer code.
+    virtual int MsgBox(QWidget *owner, const QString &prompt, int buttons = MsgOkOnly) = 0;
+    /// Modal text prompt with no default text over the window that asks; returns the typed
+    /// text, or "" on Cancel.
+    virtual QString InputBox(QWidget *owner, const QString &prompt, const QString &title) = 0;
 
     /// Seeds the random source from the clock.
     virtual void Randomize() = 0;
@@ -43,10 +47,7 @@ public:
     /// True when a regular, non-hidden file of that name exists.
     virtual bool FileExists(const QString &path) = 0;
 
-    /// A data file or a value cannot be used: tells the player why, then ends with status 1.
-    void fail(const QString &message)
-    {
-        MsgBox(message);
-        End(1);
-    }
+    /// A data file or a value cannot be used: stops the game, tells the player why over the
+    /// window that asks, then ends with status 1.
+    void fail(QWidget *owner, const QString &message);
 };

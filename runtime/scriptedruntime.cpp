@@ -4,10 +4,11 @@
 
 #include <cmath>
 
-int ScriptedRuntime::MsgBox(const QString &prompt, int buttons)
+int ScriptedRuntime::MsgBox(QWidget *owner, const QString &prompt, int buttons)
 {
     messages << prompt;
     messageButtons << buttons;
+    messageOwners << owner;
     if (onMessage)
         onMessage(prompt);
     if (!msgBoxAnswers.isEmpty())
@@ -15,10 +16,11 @@ int ScriptedRuntime::MsgBox(const QString &prompt, int buttons)
     return buttons == MsgYesNoQuestion ? AnswerNo : AnswerOk;
 }
 
-QString ScriptedRuntime::InputBox(const QString &prompt, const QString &title)
+QString ScriptedRuntime::InputBox(QWidget *owner, const QString &prompt, const QString &title)
 {
     prompts << prompt;
     promptTitles << title;
+    promptOwners << owner;
     return inputAnswers.isEmpty() ? QString() : inputAnswers.dequeue();
 }
 

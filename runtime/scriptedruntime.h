@@ -13,8 +13,8 @@
 class ScriptedRuntime : public Runtime
 {
 public:
-    int MsgBox(const QString &prompt, int buttons = MsgOkOnly) override;
-    QString InputBox(const QString &prompt, const QString &title) override;
+    int MsgBox(QWidget *owner, const QString &prompt, int buttons = MsgOkOnly) override;
+    QString InputBox(QWidget *owner, const QString &prompt, const QString &title) override;
     void Randomize() override;
     float Rnd() override;
     float Timer() override;
@@ -45,8 +45,10 @@ public:
     // What happened.
     QStringList messages;
     QList<int> messageButtons;
+    QList<QWidget *> messageOwners;
     QStringList prompts;
     QStringList promptTitles;
+    QList<QWidget *> promptOwners;
     QStringList started;
     QList<int> startedStyles; // the window style of each start, in step with started
     int beeps = 0;

@@ -151,11 +151,18 @@ bool frmHiScores::firstShowing()
     return true;
 }
 
+// The window the player answers to: this one while it is up, else the table, where a game has
+// just ended or the High Scores button was pressed.
+QWidget *frmHiScores::asker()
+{
+    return isVisible() ? static_cast<QWidget *>(this) : &m_table;
+}
+
 void frmHiScores::Form_Load()
 {
     qint32 best = 0;
     {
-        DataFile scores(m_rt, ScoresFile);
+        DataFile scores(m_rt, asker(), ScoresFile);
         if (scores.failed())
             return;
         scores.get(scorePos(1), best);
@@ -171,10 +178,10 @@ void frmHiScores::ClearScores()
     const bool loading = LoadFlag == 1;
     LoadFlag = 0;
     {
-        DataFile scores(m_rt, ScoresFile);
+        DataFile scores(m_rt, asker(), ScoresFile);
         if (scores.failed())
             return;
-        DataFile names(m_rt, NamesFile);
+        DataFile names(m_rt, asker(), NamesFile);
         if (names.failed())
             return;
         for (int r = 1; r <= TopTen; ++r) {
@@ -192,7 +199,7 @@ void frmHiScores::ClearScores()
         return;
 
     {
-        DataFile run(m_rt, RunFile);
+        DataFile run(m_rt, asker(), RunFile);
         run.put(1, qint32(0));
         run.close();
         if (run.failed())
@@ -207,10 +214,10 @@ void frmHiScores::GetScores()
 {
     qint32 score = 0;
     QByteArray name = BlankName;
-    DataFile scores(m_rt, ScoresFile);
+    DataFile scores(m_rt, asker(), ScoresFile);
     if (scores.failed())
         return;
-    DataFile names(m_rt, NamesFile);
+    DataFile names(m_rt, asker(), NamesFile);
     if (names.failed())
         return;
     for (int r = 1; r <= TopTen; ++r) {
@@ -228,10 +235,10 @@ void frmHiScores::HighScores(qint32 &Score, qint32 &HighScore)
     std::array<QByteArray, TopTen + 1> TopNames;
     std::optional<int> NewRank;
     {
-        DataFile scores(m_rt, ScoresFile);
+        DataFile scores(m_rt, asker(), ScoresFile);
         if (scores.failed())
             return;
-        DataFile names(m_rt, NamesFile);
+        DataFile names(m_rt, asker(), NamesFile);
         if (names.failed())
             return;
 
@@ -253,6 +260,7 @@ void frmHiScores::HighScores(qint32 &Score, qint32 &HighScore)
 
         if (NewRank) {
             QString answer = m_rt.InputBox(
+                asker(),
                 QStringLiteral("You Got A High Score!!\rEnter Your Name:\r(10 Characters Max.)"),
                 QStringLiteral("High Score!!"));
             if (answer.isEmpty())
@@ -292,7 +300,7 @@ void frmHiScores::HighScores(qint32 &Score, qint32 &HighScore)
 
 void frmHiScores::cmdClear_Click()
 {
-    if (m_rt.MsgBox(QStringLiteral("Are you sure you want clear the highscores"),
+    if (m_rt.MsgBox(this, QStringLiteral("Are you sure you want clear the highscores"),
                     Runtime::MsgYesNoQuestion)
         == Runtime::AnswerYes) {
         ClearScores();

@@ -53,6 +53,7 @@ protected:
 private:
     void Form_Load();
     bool firstShowing();
+    QWidget *asker();
 
     Runtime &m_rt;
     frmVorlina &m_table;

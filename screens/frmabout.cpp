@@ -137,7 +137,7 @@ void frmAbout::StartSysInfo()
         if (m_rt.FileExists(program) && m_rt.Shell(program, NormalFocus))
             return;
     }
-    m_rt.MsgBox(QStringLiteral("System Information Is Unavailable At This Time"));
+    m_rt.MsgBox(this, QStringLiteral("System Information Is Unavailable At This Time"));
 }
 
 frmAbout::KeyLookup frmAbout::GetKeyValue(quint32 KeyRoot, const QString &KeyName,

@@ -107,7 +107,7 @@ void frmBacks::imgCardBack_Click(int index)
 void frmBacks::cmdOK_Click()
 {
     {
-        DataFile file(m_rt, QStringLiteral("qimbacks.dat"));
+        DataFile file(m_rt, this, QStringLiteral("qimbacks.dat"));
         file.put(1, BackChoice);
         file.close();
         if (file.failed())

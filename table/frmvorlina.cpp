@@ -186,7 +186,7 @@ frmTeamPic &frmVorlina::teamPic()
 template <typename T> T frmVorlina::checked(qint64 value)
 {
     if (value < std::numeric_limits<T>::min() || value > std::numeric_limits<T>::max()) {
-        m_rt.fail(QStringLiteral("Overflow"));
+        m_rt.fail(this, QStringLiteral("Overflow"));
         return value < 0 ? std::numeric_limits<T>::min() : std::numeric_limits<T>::max();
     }
     return static_cast<T>(value);
@@ -196,7 +196,7 @@ qint16 frmVorlina::readBackIndex(qint16 current)
 {
     qint16 index = current;
     {
-        DataFile file(m_rt, BacksFile);
+        DataFile file(m_rt, this, BacksFile);
         file.get(1, index);
     }
     // A damaged or foreign file may hold any number: only backs 0 .. 9 exist.
@@ -217,13 +217,13 @@ void frmVorlina::Form_Load()
     lblBonus->hide();
     cmdTake->hide();
     {
-        DataFile file(m_rt, ScoresFile);
+        DataFile file(m_rt, this, ScoresFile);
         file.get(10, HighScore);
     }
     lblHighScore->setText(QString::number(HighScore));
     CardBack = readBackIndex(CardBack);
     {
-        DataFile file(m_rt, RunFile);
+        DataFile file(m_rt, this, RunFile);
         file.get(1, HighRun);
     }
     lblHighRun->setText(QString::number(HighRun));
@@ -353,7 +353,7 @@ void frmVorlina::ScoreRun()
     if (cards > HighRun) {
         HighRun = cards;
         lblHighRun->setText(QString::number(HighRun));
-        DataFile file(m_rt, RunFile);
+        DataFile file(m_rt, this, RunFile);
         file.put(1, HighRun);
     }
 }
@@ -526,7 +526,7 @@ void frmVorlina::Timer1_Timer()
         SequenceScope sequence(m_sequenceDepth);
         // Stopped before the box: no tick may count down while it is up.
         Timer1->stop();
-        m_rt.MsgBox(QStringLiteral("time is up!!!"));
+        m_rt.MsgBox(this, QStringLiteral("time is up!!!"));
         TimeLeft = 0;
         cmdTake_Click();
     }

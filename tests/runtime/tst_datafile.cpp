@@ -35,7 +35,7 @@ void tst_DataFile::missingFileIsCreatedEmpty()
     ScriptedRuntime rt;
     qint16 value = 7;
     {
-        DataFile file(rt, QStringLiteral("a.dat"));
+        DataFile file(rt, nullptr, QStringLiteral("a.dat"));
         file.get(1, value);
     }
     QCOMPARE(value, qint16(7));
@@ -47,7 +47,7 @@ void tst_DataFile::readsLittleEndianAtOneBasedPositions()
 {
     writeFile(QStringLiteral("a.dat"), QByteArray::fromHex("00f82a0000ffff41424344"));
     ScriptedRuntime rt;
-    DataFile file(rt, QStringLiteral("a.dat"));
+    DataFile file(rt, nullptr, QStringLiteral("a.dat"));
     qint32 score = 0;
     qint16 small = 0;
     QByteArray text(4, ' ');
@@ -78,7 +78,7 @@ void tst_DataFile::fieldNotWhollyInFileLeavesTarget()
     qint16 value = 42;
     QByteArray text("keep");
     {
-        DataFile file(rt, QStringLiteral("a.dat"));
+        DataFile file(rt, nullptr, QStringLiteral("a.dat"));
         file.get(position, value);
         file.get(position, text);
     }
@@ -104,7 +104,7 @@ void tst_DataFile::writesPatchWithoutShortening()
     writeFile(QStringLiteral("a.dat"), before);
     ScriptedRuntime rt;
     {
-        DataFile file(rt, QStringLiteral("a.dat"));
+        DataFile file(rt, nullptr, QStringLiteral("a.dat"));
         file.put(11, qint32(7));
     }
     QCOMPARE(readFile(QStringLiteral("a.dat")), after);
@@ -113,7 +113,7 @@ void tst_DataFile::writesPatchWithoutShortening()
 void tst_DataFile::readsItsOwnWritesBeforeClose()
 {
     ScriptedRuntime rt;
-    DataFile file(rt, QStringLiteral("a.dat"));
+    DataFile file(rt, nullptr, QStringLiteral("a.dat"));
     file.put(1, qint16(513));
     qint16 value = 0;
     file.get(1, value);
@@ -127,7 +127,7 @@ void tst_DataFile::writePastTheEndLengthensTheFileForReads()
     qint32 straddling = -1;
     qint16 beyond = -1;
     {
-        DataFile file(rt, QStringLiteral("a.dat"));
+        DataFile file(rt, nullptr, QStringLiteral("a.dat"));
         file.put(11, qint16(0x0a0b));
         // The file now runs to byte 12; the gap reads as the zero bytes it will hold.
         file.get(4, straddling);
@@ -156,7 +156,7 @@ void tst_DataFile::unusableFileIsReportedAndEnds()
     ScriptedRuntime rt;
     qint16 value = 3;
     {
-        DataFile file(rt, name);
+        DataFile file(rt, nullptr, name);
         file.get(1, value);
         file.put(1, qint16(9));
     }

@@ -80,7 +80,7 @@ void tst_QtRuntime::messageBoxCodes()
         QTest::keyClick(widget, Qt::Key(key));
     });
     QtRuntime rt;
-    QCOMPARE(rt.MsgBox(QStringLiteral("time is up!!!"), buttons), answer);
+    QCOMPARE(rt.MsgBox(nullptr, QStringLiteral("time is up!!!"), buttons), answer);
     QCOMPARE(title, QStringLiteral("pelmora"));
     QCOMPARE(shownIcon, icon);
     QCOMPARE(shownButtons, qsizetype(buttonCount));
@@ -117,7 +117,7 @@ void tst_QtRuntime::inputBox()
         QTest::keyClick(target, Qt::Key(key));
     });
     QtRuntime rt;
-    QCOMPARE(rt.InputBox(QStringLiteral("First line\rSecond line"), QStringLiteral("Top Ten")),
+    QCOMPARE(rt.InputBox(nullptr, QStringLiteral("First line\rSecond line"), QStringLiteral("Top Ten")),
              answer);
     QCOMPARE(title, QStringLiteral("Top Ten"));
     QCOMPARE(shownText, QString());

@@ -94,11 +94,11 @@ private:
 class PromptingRuntime : public ScriptedRuntime
 {
 public:
-    QString InputBox(const QString &prompt, const QString &title) override
+    QString InputBox(QWidget *owner, const QString &prompt, const QString &title) override
     {
         if (onPrompt)
             onPrompt();
-        return ScriptedRuntime::InputBox(prompt, title);
+        return ScriptedRuntime::InputBox(owner, prompt, title);
     }
     std::function<void()> onPrompt;
 };
@@ -255,6 +255,7 @@ void tst_frmHiScores::clearButton()
 
     QCOMPARE(f.rt.messages, QStringList{QStringLiteral("Are you sure you want clear the highscores")});
     QCOMPARE(f.rt.messageButtons, QList<int>{Runtime::MsgYesNoQuestion});
+    QCOMPARE(f.rt.messageOwners, QList<QWidget *>{&f.w});
     QVERIFY(f.w.isVisible());
     QVERIFY(!f.table.isEnabled());
     if (answer == Runtime::AnswerYes) {
@@ -521,6 +522,8 @@ void tst_frmHiScores::enteredName()
     QCOMPARE(f.rt.prompts, QStringList{QStringLiteral(
                                "You Got A High Score!!\rEnter Your Name:\r(10 Characters Max.)")});
     QCOMPARE(f.rt.promptTitles, QStringList{QStringLiteral("High Score!!")});
+    // The game ended on the table, and the score window is not up yet.
+    QCOMPARE(f.rt.promptOwners, QList<QWidget *>{&f.table});
     QCOMPARE(readFile(NamesFile).mid(9, 15), stored);
     QCOMPARE(f.w.lblName[0]->text(), shown);
     // The random value is taken only for a name left empty.

@@ -259,6 +259,7 @@ void tst_frmAbout::startsProgramFoundOnPath()
     if (started.isEmpty()) {
         QCOMPARE(rt.started, QStringList());
         QCOMPARE(rt.messages, QStringList{Unavailable});
+        QCOMPARE(rt.messageOwners, QList<QWidget *>{&about});
     } else {
         QCOMPARE(rt.started, QStringList{bin.filePath(started)});
         QCOMPARE(rt.messages, QStringList());

@@ -299,6 +299,7 @@ void tst_frmBacks::unwritableFileIsReported()
 
     QCOMPARE(f.rt.messages.size(), 1);
     QVERIFY(f.rt.messages.first().contains(BacksFile));
+    QCOMPARE(f.rt.messageOwners, QList<QWidget *>{&backs});
     QCOMPARE(f.rt.endStatus, 1);
     QVERIFY(spotsShow(f.table, 0));
     QCOMPARE(finished.count(), 0);

@@ -66,8 +66,8 @@ private slots:
     void longestRunIsWritten_data();
     void longestRunIsWritten();
     void stockTurnsEndTheRun();
-    void overflowEndsTheProgram_data();
-    void overflowEndsTheProgram();
+    void fatalErrorStopsTheGameAndEnds_data();
+    void fatalErrorStopsTheGameAndEnds();
 
 private:
     // The table after a deal of the given deck.
@@ -753,23 +753,38 @@ void tst_frmVorlina::stockTurnsEndTheRun()
     QVERIFY(w->Timer1->isActive()); // the round goes on
 }
 
-void tst_frmVorlina::overflowEndsTheProgram_data()
+// An overflow, or a record that cannot be written, ends the program with a message over the
+// table; the round clock is stopped before the message comes up, since its box runs events.
+void tst_frmVorlina::fatalErrorStopsTheGameAndEnds_data()
 {
     QTest::addColumn<int>("runCount");
     QTest::addColumn<qint32>("score");
     QTest::addColumn<int>("spot");
+    QTest::addColumn<bool>("recordUnwritable");
+    QTest::addColumn<QString>("message");
     const qint32 top = std::numeric_limits<qint32>::max();
-    QTest::newRow("run value past 16 bits") << 32700 << 0 << 19;
-    QTest::newRow("score past 32 bits") << 0 << top - 50 << 19;
-    QTest::newRow("peak bonus past 32 bits") << 0 << top - 500 << 0;
+    const QString overflow = QStringLiteral("Overflow");
+    QTest::newRow("run value past 16 bits") << 32700 << 0 << 19 << false << overflow;
+    QTest::newRow("score past 32 bits") << 0 << top - 50 << 19 << false << overflow;
+    QTest::newRow("peak bonus past 32 bits") << 0 << top - 500 << 0 << false << overflow;
+    QTest::newRow("record cannot be written") << 0 << 0 << 19 << true
+                                              << QStringLiteral("qimruntot.dat");
 }
 
-void tst_frmVorlina::overflowEndsTheProgram()
+void tst_frmVorlina::fatalErrorStopsTheGameAndEnds()
 {
     QFETCH(int, runCount);
     QFETCH(qint32, score);
     QFETCH(int, spot);
+    QFETCH(bool, recordUnwritable);
+    QFETCH(QString, message);
     const auto w = dealt(inOrderDeck());
+    if (recordUnwritable) {
+        QVERIFY(QFile::remove(QStringLiteral("qimruntot.dat")));
+        QVERIFY(QDir().mkdir(QStringLiteral("qimruntot.dat")));
+    }
+    bool clockRanBehindTheMessage = true;
+    m_rt->onMessage = [&](const QString &) { clockRanBehindTheMessage = w->Timer1->isActive(); };
     w->imgSpot[2]->hide();
     w->imgSpot[3]->hide();
     w->EnableOpenCards();
@@ -777,7 +792,9 @@ void tst_frmVorlina::overflowEndsTheProgram()
     w->RunCount = qint16(runCount);
     w->Score = score;
     click(*w, spot);
-    QCOMPARE(m_rt->messages.value(0), QStringLiteral("Overflow"));
+    QVERIFY2(m_rt->messages.value(0).contains(message), qPrintable(m_rt->messages.value(0)));
+    QCOMPARE(m_rt->messageOwners.value(0), w.get());
+    QVERIFY(!clockRanBehindTheMessage);
     QCOMPARE(m_rt->endStatus, 1);
 }
 

@@ -172,6 +172,7 @@ void tst_RoundEnd::timeUpEndsTheRound()
     ticks(1);
     QCOMPARE(m_rt->messages, QStringList{QStringLiteral("time is up!!!")});
     QCOMPARE(m_rt->messageButtons, QList<int>{Runtime::MsgOkOnly});
+    QCOMPARE(m_rt->messageOwners, QList<QWidget *>{m_table.get()});
     QVERIFY(clockStoppedForTheBox);
     QCOMPARE(*message, messages);
     QCOMPARE(*bonus, counts);
