@@ -6,6 +6,153 @@
 #include <QSaveFile>
 #include <QtEndian>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <tuple>
+#include <vector>
+
+// One file's new bytes on their way to the disk, written where they cannot yet be seen.
+// commit() puts them in the file's place; dropped before that, it leaves the file as it was.
+class PendingWrite
+{
+public:
+    virtual ~PendingWrite() = default;
+    virtual bool commit(QString &error) = 0;
+};
+
+namespace {
+
+// Bytes count as written once the file system holds them: a buffered write shows its failure
+// only when it is flushed, and some file systems show theirs only at the sync.
+bool toDisk(QFileDevice &file, QString &error)
+{
+    if (!file.flush()) {
+        error = file.errorString();
+        return false;
+    }
+    if (::fsync(file.handle()) != 0) {
+        error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+// The new file whole, written beside the old one, which it replaces at the commit.
+class Replacement : public PendingWrite
+{
+public:
+    explicit Replacement(const QString &name) : m_out(name) {}
+
+    // False when no new file can be made beside the old one.
+    bool open()
+    {
+        m_out.setDirectWriteFallback(false);
+        return m_out.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    // The changed head, then the rest of the old file as it is.
+    bool write(QFile &old, const QByteArray &head, QString &error)
+    {
+        keepOwnerAndMode(old);
+        if (m_out.write(head) != head.size()) {
+            error = m_out.errorString();
+            return false;
+        }
+        if (old.size() > head.size() && !old.seek(head.size())) {
+            error = old.errorString();
+            return false;
+        }
+        while (old.pos() < old.size()) {
+            const QByteArray rest = old.read(1 << 16);
+            if (rest.isEmpty()) {
+                error = old.errorString();
+                return false;
+            }
+            if (m_out.write(rest) != rest.size()) {
+                error = m_out.errorString();
+                return false;
+            }
+        }
+        return toDisk(m_out, error);
+    }
+
+    bool commit(QString &error) override
+    {
+        if (m_out.commit())
+            return true;
+        error = m_out.errorString();
+        return false;
+    }
+
+private:
+    // A run as root must not hand the player's files to root. Only root may give a file away:
+    // for anyone else the owner stays the runner, who owned it anyway.
+    void keepOwnerAndMode(QFile &old)
+    {
+        struct stat held = {};
+        if (::fstat(old.handle(), &held) != 0)
+            return;
+        std::ignore = ::fchown(m_out.handle(), held.st_uid, held.st_gid);
+        std::ignore = ::fchmod(m_out.handle(), held.st_mode & 07777);
+    }
+
+    QSaveFile m_out;
+};
+
+// The file patched where it lies. Only its growth is written before the commit, and cut off
+// again when the write goes no further; the bytes it already holds change at the commit, which
+// needs no new room on the disk.
+class InPlace : public PendingWrite
+{
+public:
+    InPlace(const QString &name, QByteArray bytes) : m_file(name), m_bytes(std::move(bytes)) {}
+
+    ~InPlace() override
+    {
+        if (!m_committed && m_file.isOpen())
+            m_file.resize(m_oldSize);
+    }
+
+    bool grow(QString &error)
+    {
+        if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered | QIODevice::ExistingOnly)) {
+            error = m_file.errorString();
+            return false;
+        }
+        m_oldSize = m_file.size();
+        if (m_bytes.size() <= m_oldSize)
+            return true;
+        const QByteArray growth = m_bytes.mid(m_oldSize);
+        if (!m_file.seek(m_oldSize) || m_file.write(growth) != growth.size()) {
+            error = m_file.errorString();
+            return false;
+        }
+        return toDisk(m_file, error);
+    }
+
+    bool commit(QString &error) override
+    {
+        m_committed = true;
+        const QByteArray held = m_bytes.left(m_oldSize);
+        if (!m_file.seek(0) || m_file.write(held) != held.size()) {
+            error = m_file.errorString();
+            return false;
+        }
+        return toDisk(m_file, error);
+    }
+
+private:
+    QFile m_file;
+    QByteArray m_bytes;
+    qint64 m_oldSize = 0;
+    bool m_committed = false;
+};
+
+} // namespace
+
 DataFile::DataFile(Runtime &rt, QWidget *owner, const QString &name)
     : m_rt(rt), m_owner(owner), m_name(name), m_file(name)
 {
@@ -103,90 +250,84 @@ void DataFile::put(qint64 pos, qint32 value)
     put(pos, QByteArray(bytes, 4));
 }
 
-std::unique_ptr<QSaveFile> DataFile::stage(QString &error)
+std::unique_ptr<PendingWrite> DataFile::prepare(QString &error)
 {
     m_open = false;
     if (m_patch.empty()) {
         m_file.close();
         return nullptr;
     }
-    // Old bytes in, patch, out to a temporary file that replaces the old one on commit.
+    // Old bytes in, patch.
     const qint64 patchEnd = m_patch.rbegin()->first + 1;
     const qint64 kept = std::min(m_file.size(), patchEnd);
     QByteArray head;
     if (m_file.seek(0))
         head = m_file.read(kept);
+    std::map<qint64, char> patch;
+    m_patch.swap(patch);
     if (head.size() != kept) {
         // Writing zeros where the old bytes could not be read would lose them.
         error = m_file.errorString();
-        m_patch.clear();
         m_file.close();
         return nullptr;
     }
     if (head.size() < patchEnd)
         head.resize(patchEnd, '\0'); // a write past the end fills the gap with zero bytes
-    for (const auto &[offset, byte] : m_patch)
+    for (const auto &[offset, byte] : patch)
         head[offset] = byte;
-    m_patch.clear();
 
-    auto out = std::make_unique<QSaveFile>(m_name);
-    out->setDirectWriteFallback(true);
-    bool ok = out->open(QIODevice::WriteOnly) && out->write(head) == head.size();
-    while (ok && !m_file.atEnd()) {
-        const QByteArray rest = m_file.read(1 << 16);
-        ok = !rest.isEmpty() && out->write(rest) == rest.size();
+    std::unique_ptr<PendingWrite> write;
+    if (auto replacement = std::make_unique<Replacement>(m_name); replacement->open()) {
+        if (replacement->write(m_file, head, error))
+            write = std::move(replacement);
+    } else if (auto inPlace = std::make_unique<InPlace>(m_name, head); inPlace->grow(error)) {
+        // A folder closed to new files: the file is patched where it lies.
+        write = std::move(inPlace);
     }
     m_file.close();
-    if (!ok) {
-        error = out->errorString();
-        return nullptr; // dropping it removes the temporary file
-    }
-    return out;
+    return write;
 }
 
 void DataFile::close()
 {
-    if (!m_open)
-        return;
-    QString error;
-    std::unique_ptr<QSaveFile> out = stage(error);
-    if (out && !out->commit())
-        error = out->errorString();
-    out.reset();
-    if (!error.isEmpty())
-        failWith(QStringLiteral("written"), error);
+    closeTogether({this});
 }
 
 void DataFile::closeBoth(DataFile &first, DataFile &second)
 {
-    // In a folder closed to new files each file is rewritten in place as soon as it is
-    // staged, so both must be known writable before either is touched.
-    for (DataFile *file : {&first, &second}) {
-        if (!file->m_open || file->m_patch.empty())
-            continue;
-        QFile probe(file->m_name);
-        if (!probe.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
-            (file == &first ? second : first).discard();
-            file->failWith(QStringLiteral("written"), probe.errorString());
-            return;
-        }
-    }
+    closeTogether({&first, &second});
+}
 
-    QString firstError;
-    QString secondError;
-    std::unique_ptr<QSaveFile> firstOut = first.m_open ? first.stage(firstError) : nullptr;
-    std::unique_ptr<QSaveFile> secondOut = second.m_open ? second.stage(secondError) : nullptr;
-    // Both are written out before either replaces its file, so a failure leaves both whole.
-    if (firstError.isEmpty() && secondError.isEmpty() && firstOut && !firstOut->commit())
-        firstError = firstOut->errorString();
-    if (firstError.isEmpty() && secondError.isEmpty() && secondOut && !secondOut->commit())
-        secondError = secondOut->errorString();
-    firstOut.reset();
-    secondOut.reset();
-    if (!firstError.isEmpty())
-        first.failWith(QStringLiteral("written"), firstError);
-    else if (!secondError.isEmpty())
-        second.failWith(QStringLiteral("written"), secondError);
+void DataFile::closeTogether(std::initializer_list<DataFile *> files)
+{
+    std::vector<std::pair<DataFile *, std::unique_ptr<PendingWrite>>> writes;
+    DataFile *failing = nullptr;
+    QString error;
+    for (DataFile *file : files) {
+        if (!file->m_open)
+            continue;
+        std::unique_ptr<PendingWrite> write = file->prepare(error);
+        if (!error.isEmpty()) {
+            failing = file;
+            break;
+        }
+        if (write)
+            writes.emplace_back(file, std::move(write));
+    }
+    // Only once the new bytes of every file are on the disk do they take their places.
+    for (auto it = writes.begin(); !failing && it != writes.end(); ++it) {
+        if (!it->second->commit(error))
+            failing = it->first;
+    }
+    if (!failing)
+        return;
+    // Taken back before the message, behind which the program ends.
+    writes.clear();
+    for (DataFile *file : files) {
+        if (file != failing)
+            file->discard();
+    }
+    failing->failWith(QStringLiteral("written"), error);
 }
 
 void DataFile::discard()

@@ -4,17 +4,18 @@
 #include <QFile>
 #include <QString>
 
+#include <initializer_list>
 #include <map>
 #include <memory>
 
-class QSaveFile;
+class PendingWrite;
 class QWidget;
 class Runtime;
 
 // One data file opened by bare name in the working directory, read and written at 1-based
 // byte positions with little-endian values. A missing file is created empty. A read of a
 // field the file does not wholly hold leaves its target unchanged. Writes are gathered and
-// committed on close through a temporary file, so a failed write leaves the old file whole.
+// written on close; one that cannot reach the disk whole leaves the old file as it was.
 // A file that cannot be opened, read or written is reported through Runtime::fail, over the
 // window that uses it.
 class DataFile
@@ -35,14 +36,15 @@ public:
     void put(qint64 pos, const QByteArray &text);
 
     void close();
-    // Closes both, writing their changes only when both can be written, so that files whose
-    // rows belong together are never left half written.
+    // Closes both, writing the changes of both or of neither, so that files whose rows belong
+    // together are never left half written.
     static void closeBoth(DataFile &first, DataFile &second);
     bool failed() const { return m_failed; }
 
 private:
+    static void closeTogether(std::initializer_list<DataFile *> files);
     bool read(qint64 pos, char *data, qint64 size);
-    std::unique_ptr<QSaveFile> stage(QString &error);
+    std::unique_ptr<PendingWrite> prepare(QString &error);
     void discard();
     void failWith(const QString &what, const QString &reason);
 

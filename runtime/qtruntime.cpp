@@ -9,8 +9,16 @@
 #include <QTime>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+
+QtRuntime::QtRuntime()
+{
+    // A write past the file size limit then fails as a full disk does, with the game's own
+    // message, instead of killing the process.
+    std::signal(SIGXFSZ, SIG_IGN);
+}
 
 int QtRuntime::MsgBox(QWidget *owner, const QString &prompt, int buttons)
 {

@@ -7,6 +7,8 @@
 class QtRuntime : public Runtime
 {
 public:
+    QtRuntime();
+
     int MsgBox(QWidget *owner, const QString &prompt, int buttons = MsgOkOnly) override;
     QString InputBox(QWidget *owner, const QString &prompt, const QString &title) override;
     void Randomize() override;

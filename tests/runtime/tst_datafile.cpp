@@ -1,9 +1,13 @@
 #include "runtime/datafile.h"
 #include "runtime/scriptedruntime.h"
+#include "filesystems.h"
 #include "testsupport.h"
 
 #include <QDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <memory>
 
@@ -25,6 +29,9 @@ private slots:
     void writePastTheEndLengthensTheFileForReads();
     void unusableFileIsReportedAndEnds_data();
     void unusableFileIsReportedAndEnds();
+    void fullDiskLeavesEveryFileAsItWas_data();
+    void fullDiskLeavesEveryFileAsItWas();
+    void rewriteKeepsOwnerAndMode();
 
 private:
     std::unique_ptr<WorkingDirectory> m_dir;
@@ -166,6 +173,99 @@ void tst_DataFile::unusableFileIsReportedAndEnds()
              qPrintable(rt.messages[0]));
     QCOMPARE(value, qint16(3));
     QCOMPARE(readFile(QStringLiteral("other.dat")), QByteArray("\x01\x02", 2));
+}
+
+void tst_DataFile::fullDiskLeavesEveryFileAsItWas_data()
+{
+    QTest::addColumn<bool>("closedFolder"); // no new file can be made beside the old ones
+    QTest::addColumn<qint64>("spare");      // room left on the disk
+    QTest::addColumn<QByteArray>("scores");
+    QTest::addColumn<QByteArray>("names");
+    QTest::addColumn<bool>("pair");         // both files are written, or only the scores
+    QTest::addColumn<QString>("failing");   // the file named in the message, if any
+
+    const QByteArray scores = QByteArray(9, '\0') + QByteArray(40, '\x11');
+    const QByteArray names = QByteArray(9, '\0') + QByteArray(150, 'n');
+    const QString scoresFile = QStringLiteral("qimscores.dat");
+    const QString namesFile = QStringLiteral("names.dat");
+    QTest::newRow("one file") << false << 0LL << scores << names << false << scoresFile;
+    QTest::newRow("the pair, room for one") << false << 4096LL << scores << names << true
+                                            << namesFile;
+    QTest::newRow("closed folder, a file that grows") << true << 0LL << QByteArray("") << names
+                                                       << false << scoresFile;
+    QTest::newRow("closed folder, the pair, room for one")
+        << true << 4096LL << QByteArray("") << QByteArray("") << true << namesFile;
+    QTest::newRow("closed folder, within the file's length")
+        << true << 0LL << scores << names << false << QString();
+}
+
+// On a real file system with no room left: a write that cannot reach the disk whole leaves
+// every file byte for byte as it was, and is reported; nothing is left behind.
+void tst_DataFile::fullDiskLeavesEveryFileAsItWas()
+{
+    QFETCH(bool, closedFolder);
+    QFETCH(qint64, spare);
+    QFETCH(QByteArray, scores);
+    QFETCH(QByteArray, names);
+    QFETCH(bool, pair);
+    QFETCH(QString, failing);
+    SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(disk.why());
+    const QString scoresFile = QStringLiteral("qimscores.dat");
+    const QString namesFile = QStringLiteral("names.dat");
+    writeFile(scoresFile, scores);
+    writeFile(namesFile, names);
+    QVERIFY(disk.fill(spare));
+    ImmutableGuard closed;
+    if (closedFolder)
+        QVERIFY(closed.set(disk.path()));
+
+    ScriptedRuntime rt;
+    {
+        DataFile scoresData(rt, nullptr, scoresFile);
+        DataFile namesData(rt, nullptr, namesFile);
+        scoresData.put(10, qint32(5000));
+        if (pair)
+            namesData.put(10, QByteArray("Tester         "));
+        DataFile::closeBoth(scoresData, namesData);
+    }
+
+    QCOMPARE(QDir().entryList(QDir::Files), QStringList({namesFile, scoresFile}));
+    if (failing.isEmpty()) {
+        QVERIFY2(rt.messages.isEmpty(), qPrintable(rt.messages.join('|')));
+        QCOMPARE(readFile(scoresFile), scores.left(9) + QByteArray::fromHex("88130000")
+                                           + scores.mid(13));
+        return;
+    }
+    QCOMPARE(rt.endStatus, 1);
+    QCOMPARE(rt.messages.size(), 1);
+    QVERIFY2(rt.messages[0].contains(failing), qPrintable(rt.messages[0]));
+    QCOMPARE(readFile(scoresFile), scores);
+    QCOMPARE(readFile(namesFile), names);
+}
+
+// A file rewritten by a run as root stays its owner's, with its mode.
+void tst_DataFile::rewriteKeepsOwnerAndMode()
+{
+    if (::geteuid() != 0)
+        QSKIP("only root can give a file to another user");
+    const QString name = QStringLiteral("a.dat");
+    writeFile(name, QByteArray::fromHex("0102"));
+    const QByteArray path = QFile::encodeName(name);
+    QCOMPARE(::chown(path.constData(), 4321, 4322), 0);
+    QCOMPARE(::chmod(path.constData(), 0640), 0);
+    ScriptedRuntime rt;
+    {
+        DataFile file(rt, nullptr, name);
+        file.put(3, qint16(7));
+    }
+    struct stat after = {};
+    QCOMPARE(::stat(path.constData(), &after), 0);
+    QCOMPARE(readFile(name), QByteArray::fromHex("01020700"));
+    QCOMPARE(after.st_uid, uid_t(4321));
+    QCOMPARE(after.st_gid, gid_t(4322));
+    QCOMPARE(after.st_mode & 07777, mode_t(0640));
 }
 
 QTEST_GUILESS_MAIN(tst_DataFile)

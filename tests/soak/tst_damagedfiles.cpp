@@ -5,6 +5,7 @@
 #include "table/frmvorlina.h"
 #include "table/tablelinks.h"
 #include "decks.h"
+#include "filesystems.h"
 #include "scorelinks.h"
 #include "testsupport.h"
 
@@ -13,11 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QtEndian>
-
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 #include <array>
 #include <limits>
@@ -165,42 +161,6 @@ qint16 run16(const QByteArray &bytes)
 {
     return bytes.size() >= 2 ? qFromLittleEndian<qint16>(bytes.constData()) : 0;
 }
-
-bool makeImmutable(const QString &path, bool on)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return ok;
-}
-
-// Sets an unchangeable file free again, however the test ends, before its folder goes.
-class ImmutableGuard
-{
-public:
-    ~ImmutableGuard()
-    {
-        if (!m_path.isEmpty())
-            makeImmutable(m_path, false);
-    }
-    bool set(const QString &path)
-    {
-        if (!makeImmutable(path, true))
-            return false;
-        m_path = QFileInfo(path).absoluteFilePath();
-        return true;
-    }
-
-private:
-    QString m_path;
-};
 
 // The four files as laid out for a game: a file that is not there, or is no file, has no entry.
 using Files = QMap<QString, QByteArray>;
