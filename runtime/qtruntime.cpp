@@ -9,9 +9,12 @@
 #include <QTime>
 #include <QTimer>
 
+#include <algorithm>
+#include <array>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 QtRuntime::QtRuntime()
 {
@@ -51,8 +54,13 @@ QString QtRuntime::InputBox(QWidget *owner, const QString &prompt, const QString
 
 void QtRuntime::Randomize()
 {
-    m_random.seed(static_cast<std::mt19937::result_type>(QTime::currentTime().msecsSinceStartOfDay()
-                                                          ^ QDateTime::currentMSecsSinceEpoch()));
+    // The system's entropy: programs started together, or seedings a moment apart, never
+    // share a stream.
+    std::random_device entropy;
+    std::array<std::seed_seq::result_type, 8> words{};
+    std::generate(words.begin(), words.end(), std::ref(entropy));
+    std::seed_seq seed(words.cbegin(), words.cend());
+    m_random.seed(seed);
 }
 
 float QtRuntime::Rnd()

@@ -21,5 +21,5 @@ public:
     bool FileExists(const QString &path) override;
 
 private:
-    std::mt19937 m_random{0x5eed};
+    std::mt19937 m_random;
 };

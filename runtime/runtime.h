@@ -28,7 +28,7 @@ public:
     /// text, or "" on Cancel.
     virtual QString InputBox(QWidget *owner, const QString &prompt, const QString &title) = 0;
 
-    /// Seeds the random source from the clock.
+    /// Seeds the random source unpredictably: no two seedings give the same stream.
     virtual void Randomize() = 0;
     /// The next random value, 0 <= r < 1, in single precision.
     virtual float Rnd() = 0;

@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 
 namespace {
@@ -37,6 +39,7 @@ private slots:
     void inputBox_data();
     void inputBox();
     void randomValuesStayBelowOne();
+    void everySeedingStartsItsOwnStream();
     void clockCountsSecondsSinceMidnight();
     void fileExistsCountsOnlyVisibleRegularFiles();
     void shellReportsWhatCannotStart();
@@ -136,6 +139,27 @@ void tst_QtRuntime::randomValuesStayBelowOne()
         highest = std::max(highest, r);
     }
     QVERIFY(lowest < 0.001f && highest > 0.999f);
+}
+
+// Seedings a moment apart, and runtimes made together as programs started together are, must
+// not deal the same games.
+void tst_QtRuntime::everySeedingStartsItsOwnStream()
+{
+    const auto streamStart = [](QtRuntime &rt) {
+        rt.Randomize();
+        const auto draw = [&rt] { return quint64(rt.Rnd() * 16777216.0f); };
+        const quint64 first = draw();
+        return first << 24 | draw();
+    };
+    QSet<quint64> starts;
+    constexpr int Seedings = 2000;
+    QtRuntime one;
+    for (int i = 0; i < Seedings; ++i)
+        starts.insert(streamStart(one));
+    std::array<QtRuntime, 8> together;
+    for (QtRuntime &rt : together)
+        starts.insert(streamStart(rt));
+    QCOMPARE(starts.size(), qsizetype(Seedings + together.size()));
 }
 
 void tst_QtRuntime::clockCountsSecondsSinceMidnight()
