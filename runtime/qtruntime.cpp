@@ -69,9 +69,11 @@ float QtRuntime::Rnd()
     return static_cast<float>(m_random() >> 8) / 16777216.0f;
 }
 
-float QtRuntime::Timer()
+double QtRuntime::Timer()
 {
-    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+    // Not single precision: late in the day its steps are 8 ms, which made every short pause
+    // of the bonus counts a few milliseconds long.
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
 
 void QtRuntime::DoEvents(double maxWait)
@@ -83,6 +85,8 @@ void QtRuntime::DoEvents(double maxWait)
     QEventLoop loop;
     QTimer deadline;
     deadline.setSingleShot(true);
+    // A coarse timer may wake a twentieth late, which the bonus counts would add up.
+    deadline.setTimerType(Qt::PreciseTimer);
     QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     deadline.start(std::max(1, static_cast<int>(maxWait * 1000.0 + 0.999)));
     loop.processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);

@@ -13,7 +13,7 @@ public:
     QString InputBox(QWidget *owner, const QString &prompt, const QString &title) override;
     void Randomize() override;
     float Rnd() override;
-    float Timer() override;
+    double Timer() override;
     void DoEvents(double maxWait = 0) override;
     void Beep() override;
     void End(int status = 0) override;

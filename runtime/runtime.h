@@ -33,8 +33,8 @@ public:
     /// The next random value, 0 <= r < 1, in single precision.
     virtual float Rnd() = 0;
 
-    /// Seconds since midnight; returns to 0 at midnight.
-    virtual float Timer() = 0;
+    /// Seconds since midnight, to the millisecond; returns to 0 at midnight.
+    virtual double Timer() = 0;
     /// Handles pending events. May sleep up to maxWait seconds waiting for one, never longer.
     virtual void DoEvents(double maxWait = 0) = 0;
 

@@ -40,9 +40,9 @@ float ScriptedRuntime::Rnd()
     return static_cast<float>(m_random() >> 8) / 16777216.0f;
 }
 
-float ScriptedRuntime::Timer()
+double ScriptedRuntime::Timer()
 {
-    return static_cast<float>(clock);
+    return clock;
 }
 
 void ScriptedRuntime::DoEvents(double maxWait)
@@ -57,10 +57,10 @@ void ScriptedRuntime::DoEvents(double maxWait)
 void ScriptedRuntime::advance(double seconds)
 {
     clock = std::fmod(clock + seconds, 86400.0);
-    // Land on a value the single-precision clock can show, so a wait of x reads as x.
+    // Land on a coarse value at or past the sum, so that a wait of x never reads back as a hair
+    // less than x.
     const float shown = static_cast<float>(clock);
-    if (double(shown) < clock)
-        clock = std::nextafter(shown, 86400.0f);
+    clock = double(shown) < clock ? std::nextafter(shown, 86400.0f) : shown;
 }
 
 void ScriptedRuntime::Beep()

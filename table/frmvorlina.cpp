@@ -362,7 +362,7 @@ void frmVorlina::pause(double length)
 {
     const double start = m_rt.Timer();
     for (;;) {
-        double elapsed = double(m_rt.Timer()) - start;
+        double elapsed = m_rt.Timer() - start;
         if (elapsed < 0)
             elapsed += 86400.0; // the clock passed midnight
         if (elapsed >= length)

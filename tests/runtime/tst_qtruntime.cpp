@@ -165,8 +165,8 @@ void tst_QtRuntime::everySeedingStartsItsOwnStream()
 void tst_QtRuntime::clockCountsSecondsSinceMidnight()
 {
     QtRuntime rt;
-    const float now = rt.Timer();
-    QVERIFY(now >= 0.0f && now < 86400.0f);
+    const double now = rt.Timer();
+    QVERIFY(now >= 0.0 && now < 86400.0);
 }
 
 void tst_QtRuntime::fileExistsCountsOnlyVisibleRegularFiles()

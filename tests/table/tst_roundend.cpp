@@ -430,7 +430,7 @@ void tst_RoundEnd::pauseLengths()
     QFETCH(double, length);
     m_rt->clock = start;
     m_rt->doEventsStep = 1e-6; // a reading more would land past the tolerance below
-    const double end = std::fmod(double(m_rt->Timer()) + length, 86400.0);
+    const double end = std::fmod(m_rt->Timer() + length, 86400.0);
     longPause ? m_table->Pause2() : m_table->Pause1();
     QVERIFY2(m_rt->clock >= end - 1e-6 && m_rt->clock < end + 5e-6,
              qPrintable(QStringLiteral("%1, not %2").arg(m_rt->clock, 0, 'f', 6).arg(end, 0, 'f', 6)));
