@@ -14,7 +14,6 @@
 #include <QSet>
 #include <QTest>
 #include <QTimer>
-#include <QtEndian>
 
 #include <sys/resource.h>
 
@@ -101,20 +100,6 @@ int play(const QString &scenario)
     }
     report(QStringLiteral("played on"), QStringLiteral("yes"));
     return 0;
-}
-
-QByteArray le16(qint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    return QByteArray(bytes, 2);
-}
-
-QByteArray le32(qint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    return QByteArray(bytes, 4);
 }
 
 // A top ten that a game of 5000 enters at rank 4.

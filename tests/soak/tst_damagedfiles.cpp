@@ -59,20 +59,6 @@ constexpr qint32 GameScore = 48600; // the game played below
 constexpr int GameRun = 26;
 const QString PlayerName = QStringLiteral("Tester");
 
-QByteArray le16(qint16 value)
-{
-    char bytes[2];
-    qToLittleEndian(value, bytes);
-    return QByteArray(bytes, 2);
-}
-
-QByteArray le32(qint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    return QByteArray(bytes, 4);
-}
-
 QByteArray field(const QByteArray &name)
 {
     return name.leftJustified(15, ' ', true);

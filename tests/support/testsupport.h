@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <memory>
 
@@ -30,6 +31,21 @@ inline void writeFile(const QString &name, const QByteArray &bytes)
     QFile file(name);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
+}
+
+// Values as the data files hold them.
+inline QByteArray le16(qint16 value)
+{
+    char bytes[2];
+    qToLittleEndian(value, bytes);
+    return QByteArray(bytes, 2);
+}
+
+inline QByteArray le32(qint32 value)
+{
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    return QByteArray(bytes, 4);
 }
 
 // The file's bytes, or a null array when it does not exist.
