@@ -135,13 +135,13 @@ public:
 
     bool commit(QString &error) override
     {
-        m_committed = true;
         const QByteArray held = m_bytes.left(m_oldSize);
         if (!m_file.seek(0) || m_file.write(held) != held.size()) {
             error = m_file.errorString();
             return false;
         }
-        return toDisk(m_file, error);
+        m_committed = toDisk(m_file, error);
+        return m_committed;
     }
 
 private:
