@@ -4,18 +4,22 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup build run test bench install clean
+.PHONY: all setup configure build run test bench install clean
 
 all: build
 
 setup:
 	@scripts/setup.sh
 
-build: setup
+configure: setup
 	@cmake -S . -B $(BUILD) -G Ninja >/dev/null
+
+build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The game and its web page module only; the tests are built by `make test`.
+run: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target game
 	@mkdir -p run
 	@cd run && ../$(BUILD)/vorlina
 
