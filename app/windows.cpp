@@ -7,6 +7,21 @@
 #include "table/frmvorlina.h"
 #include "web/webwindow.h"
 
+#include <QScreen>
+
+namespace {
+
+// The frame that the window manager puts around a window; none without one.
+QMargins frameMargins(const QWidget &window)
+{
+    const QRect client = window.geometry();
+    const QRect framed = window.frameGeometry();
+    return QMargins(client.left() - framed.left(), client.top() - framed.top(),
+                    framed.right() - client.right(), framed.bottom() - client.bottom());
+}
+
+} // namespace
+
 Windows::Windows(Runtime &rt, QStringList webPlaces)
     : m_rt(rt), m_web(std::move(webPlaces))
 {
@@ -54,8 +69,12 @@ frmMenu &Windows::menu()
 void Windows::showBrowser(const QString &address)
 {
     QString why;
-    if (WebWindowFactory *factory = m_web.factory(why))
-        factory->showBrowser(address);
-    else
+    WebWindowFactory *factory = m_web.factory(why);
+    if (!factory) {
         m_rt.MsgBox(m_menu.get(), QStringLiteral("The web page cannot be shown: %1").arg(why));
+        return;
+    }
+    // A window it loads opens beside the menu, framed as the table is.
+    factory->showBrowser(address, {menu().frameGeometry(), frameMargins(*m_table),
+                                   menu().screen()->availableGeometry()});
 }

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QPluginLoader>
+#include <QScreen>
 
 #include <string>
 
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(loader.errorString()));
         return 1;
     }
-    factory->showBrowser(page.address());
+    factory->showBrowser(page.address(),
+                         {QRect(), QMargins(), app.primaryScreen()->availableGeometry()});
     return app.exec();
 }

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace {
 
 // The free face installed with the game for each face the windows were drawn with, then one
@@ -69,6 +71,45 @@ void placeLikeStored(QWidget *window, QPoint storedTwips, const QWidget *table)
         window->winId();
         window->windowHandle()->setTransientParent(table->windowHandle());
     }
+}
+
+QRect placeBeside(QSize clientSize, const Beside &beside)
+{
+    const QRect &clear = beside.keepClear;
+    const QRect &screen = beside.screen;
+    const QSize framed = clientSize.grownBy(beside.frame);
+    // Each room with the place the window would take there: against the kept-clear edge,
+    // level with its top or left.
+    const struct
+    {
+        QRect room;
+        QPoint wish;
+    } sides[] = {
+        {QRect(QPoint(clear.right() + 1, screen.top()), screen.bottomRight()),
+         QPoint(clear.right() + 1, clear.top())},
+        {QRect(screen.topLeft(), QPoint(clear.left() - 1, screen.bottom())),
+         QPoint(clear.left() - framed.width(), clear.top())},
+        {QRect(QPoint(screen.left(), clear.bottom() + 1), screen.bottomRight()),
+         QPoint(clear.left(), clear.bottom() + 1)},
+        {QRect(screen.topLeft(), QPoint(screen.right(), clear.top() - 1)),
+         QPoint(clear.left(), clear.top() - framed.height())},
+    };
+    QRect best;
+    qint64 bestArea = -1;
+    for (const auto &side : sides) {
+        const QRect room = side.room & screen;
+        const QSize size = framed.boundedTo(room.size());
+        const qint64 area = qint64(size.width()) * size.height();
+        if (area <= bestArea)
+            continue;
+        const int left = std::clamp(side.wish.x(), room.left(), room.right() + 1 - size.width());
+        const int top = std::clamp(side.wish.y(), room.top(), room.bottom() + 1 - size.height());
+        best = QRect(QPoint(left, top), size);
+        bestArea = area;
+        if (size == framed)
+            break;
+    }
+    return best.marginsRemoved(beside.frame);
 }
 
 void setBackColour(QWidget *window, unsigned bgr)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMargins>
 #include <QPixmap>
 #include <QRect>
 #include <QWidget>
@@ -69,6 +70,21 @@ constexpr QPoint TableStoredOrigin{1935, 855};
 // Places a window at its stored screen position (twips) relative to where the table is now,
 // and keeps it above the table.
 void placeLikeStored(QWidget *window, QPoint storedTwips, const QWidget *table);
+
+// What a window that opens beside another keeps to, in screen pixels: the other window's
+// rectangle with its frame, the frame that the window manager puts around a window (none
+// without one), and the screen's room for windows.
+struct Beside
+{
+    QRect keepClear;
+    QMargins frame;
+    QRect screen;
+};
+
+// The client area of a window of the given size beside keepClear: right of it, left of it,
+// below or above, the first room where the whole framed window fits on the screen; where none
+// does, the room that keeps most of it, with the window shrunk to fit.
+QRect placeBeside(QSize clientSize, const Beside &beside);
 
 // One label of a window's design: the member it fills and how it looks.
 template <typename Form>

@@ -24,7 +24,7 @@ BrowserWindows::~BrowserWindows()
     unload();
 }
 
-void BrowserWindows::showBrowser(const QString &startingAddress)
+void BrowserWindows::showBrowser(const QString &startingAddress, const Beside &beside)
 {
     if (m_window) {
         m_window->StartingAddress = startingAddress;
@@ -38,6 +38,9 @@ void BrowserWindows::showBrowser(const QString &startingAddress)
     m_window = new frmBrowser(m_makeBrowser());
     // A closed window deletes itself; the next showing loads a new one.
     connect(m_window, &frmBrowser::unloaded, this, [this] { m_window = nullptr; });
+    // Where no window manager frames and moves it, a window over the menu would bury the
+    // menu's Close for good.
+    m_window->setGeometry(placeBeside(m_window->size(), beside));
     m_window->StartingAddress = startingAddress;
     m_window->Form_Load();
 }

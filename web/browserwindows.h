@@ -10,8 +10,8 @@
 class BrowserControl;
 class frmBrowser;
 
-// Keeps the one web page window: loads it when it is shown first or again after it was
-// closed, and otherwise shows it as it is.
+// Keeps the one web page window: loads it, beside the window that opens it, when it is shown
+// first or again after it was closed, and otherwise shows it as it is.
 class BrowserWindows : public QObject, public WebWindowFactory
 {
     Q_OBJECT
@@ -23,7 +23,7 @@ public:
     explicit BrowserWindows(BrowserMaker makeBrowser = {});
     ~BrowserWindows() override;
 
-    void showBrowser(const QString &startingAddress) override;
+    void showBrowser(const QString &startingAddress, const Beside &beside) override;
     QString cannotShow() const override;
 
     // The loaded window, or null.

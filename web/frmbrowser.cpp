@@ -98,7 +98,7 @@ frmBrowser::frmBrowser(std::unique_ptr<BrowserControl> browser, QWidget *parent)
     cboAddress->setEditText(QString::fromUtf8(Site::HomeAddress));
     cboAddress->installEventFilter(this);
     connect(cboAddress, &QComboBox::activated, this, [this] {
-        if (!m_boxHasEnter)
+        if (!m_boxFinishesEdit)
             cboAddress_Click();
     });
     lblAddress->setBuddy(cboAddress);
@@ -235,20 +235,26 @@ void frmBrowser::closeEvent(QCloseEvent *event)
 
 bool frmBrowser::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == cboAddress && event->type() == QEvent::KeyPress) {
+    if (watched != cboAddress)
+        return QWidget::eventFilter(watched, event);
+    bool enter = false;
+    if (event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent *>(event)->text();
         if (!text.isEmpty()) {
             qint16 KeyAscii = qint16(text.at(0).unicode());
             cboAddress_KeyPress(KeyAscii);
-            // The box then gets the key as it is. On Enter it chooses an entry equal to its
-            // text, which must not navigate a second time.
-            if (KeyAscii == 13) {
-                m_boxHasEnter = true;
-                cboAddress->event(event);
-                m_boxHasEnter = false;
-                return true;
-            }
+            enter = KeyAscii == 13;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    // When its edit field finishes, on Enter or as the focus leaves it (for another control,
+    // its own list or another window), the box itself chooses an entry equal to its text.
+    // That is no choice from the list: Enter has navigated already, and leaving navigates
+    // nowhere. The box still gets the event as it is.
+    if (enter || event->type() == QEvent::FocusOut) {
+        m_boxFinishesEdit = true;
+        cboAddress->event(event);
+        m_boxFinishesEdit = false;
+        return true;
+    }
+    return false;
 }

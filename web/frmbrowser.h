@@ -51,5 +51,5 @@ private:
     void brwWebBrowser_DownloadComplete();
 
     bool SkipNavigate = false;
-    bool m_boxHasEnter = false;
+    bool m_boxFinishesEdit = false; // the box handles Enter or loses the focus
 };

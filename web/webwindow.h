@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/forms.h"
+
 #include <QCoreApplication>
 #include <QOpenGLContext>
 #include <QString>
@@ -29,12 +31,13 @@ class WebWindowFactory
 {
 public:
     virtual ~WebWindowFactory() = default;
-    // Sets the window's starting address and shows it; a window already open is shown again
-    // as it is.
-    virtual void showBrowser(const QString &startingAddress) = 0;
+    // Sets the window's starting address and shows it; a window that it loads opens beside
+    // the window it is asked to keep clear of, and a window already open is shown again as it
+    // is, where it is.
+    virtual void showBrowser(const QString &startingAddress, const Beside &beside) = 0;
     // Why the window cannot be shown on this machine, or an empty text when it can.
     virtual QString cannotShow() const = 0;
 };
 
-#define WebWindowFactory_iid "org.vorlina.WebWindowFactory/2"
+#define WebWindowFactory_iid "org.vorlina.WebWindowFactory/3"
 Q_DECLARE_INTERFACE(WebWindowFactory, WebWindowFactory_iid)

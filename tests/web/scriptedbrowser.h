@@ -16,6 +16,9 @@ public:
     QString name;
     QString url;
 
+    // Like the engine's page, it takes the focus by click and by Tab.
+    ScriptedBrowser() { setFocusPolicy(Qt::StrongFocus); }
+
     bool Navigate(const QString &address) override
     {
         return command(QStringLiteral("Navigate"), QStringLiteral("Navigate ") + address);

@@ -24,21 +24,30 @@ void tst_BrowserWindows::showAgainAndReload()
     });
     WebWindowFactory *factory = qobject_cast<WebWindowFactory *>(&windows);
     QVERIFY(factory);
+    const QRect screen(0, 0, 1024, 768);
+    const Beside menu{QRect(371, 320, 293, 107), QMargins(), screen};
 
-    factory->showBrowser(QStringLiteral("http://h/home"));
+    // A window that is loaded opens beside the menu, shrunk to stay on the screen.
+    factory->showBrowser(QStringLiteral("http://h/home"), menu);
     QPointer<frmBrowser> first = windows.window();
     QVERIFY(first && first->isVisible());
+    QCOMPARE(first->geometry(), placeBeside(QSize(722, 571), menu));
+    QCOMPARE(first->height(), 341);
     QCOMPARE(browsers.size(), 1);
     browsers[0]->reach(QStringLiteral("http://h/other"), QStringLiteral("Other"));
 
-    // A loaded window is only shown again: it keeps its page and history.
+    // A loaded window is only shown again: it keeps its place, page and history.
+    const QRect moved(10, 20, 500, 400);
+    first->setGeometry(moved);
+    factory->showBrowser(QStringLiteral("http://h/again"), menu);
+    QCOMPARE(first->geometry(), moved);
     first->showMinimized();
-    factory->showBrowser(QStringLiteral("http://h/again"));
+    factory->showBrowser(QStringLiteral("http://h/again"), menu);
     QCOMPARE(windows.window(), first.data());
     QCOMPARE(first->StartingAddress, QStringLiteral("http://h/again"));
     QVERIFY(first->isVisible() && !first->isMinimized());
     first->showMaximized();
-    factory->showBrowser(QStringLiteral("http://h/again"));
+    factory->showBrowser(QStringLiteral("http://h/again"), menu);
     QVERIFY(first->isVisible() && first->isMaximized());
     QCOMPARE(browsers.size(), 1);
     QCOMPARE(browsers[0]->calls, QStringList{QStringLiteral("Navigate http://h/home")});
@@ -48,9 +57,11 @@ void tst_BrowserWindows::showAgainAndReload()
     // before the closed one is gone.
     QVERIFY(first->close());
     QCOMPARE(windows.window(), nullptr);
-    factory->showBrowser(QStringLiteral("http://h/new"));
+    const Beside menuElsewhere{QRect(100, 50, 293, 107), QMargins(2, 20, 2, 2), screen};
+    factory->showBrowser(QStringLiteral("http://h/new"), menuElsewhere);
     frmBrowser *second = windows.window();
     QVERIFY(second && second != first.data() && second->isVisible());
+    QCOMPARE(second->geometry(), placeBeside(QSize(722, 571), menuElsewhere));
     QCOMPARE(browsers.size(), 2);
     QCOMPARE(browsers[1]->calls, QStringList{QStringLiteral("Navigate http://h/new")});
     QCOMPARE(second->cboAddress->count(), 1);

@@ -4,10 +4,12 @@
 #include "web/frmbrowser.h"
 #include "web/site.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -68,6 +70,9 @@ private slots:
     void downloadAlone();
     void keyInBox_data();
     void keyInBox();
+    void leavingTheBox_data();
+    void leavingTheBox();
+    void chooseFromList_data();
     void chooseFromList();
     void toolbar_data();
     void toolbar();
@@ -296,15 +301,109 @@ void tst_frmBrowser::keyInBox()
     QCOMPARE(keyAscii, qint16(13));
 }
 
+namespace {
+enum class Leave { Tab, Backtab, ClickIntoPage, OtherWindow, OpenAndCloseList };
+} // namespace
+
+// With page B shown and page A in the list, typing A's address and leaving the box is no
+// choice: the box must not load A by itself.
+void tst_frmBrowser::leavingTheBox_data()
+{
+    QTest::addColumn<Leave>("leave");
+    QTest::newRow("Tab") << Leave::Tab;
+    QTest::newRow("Shift+Tab") << Leave::Backtab;
+    QTest::newRow("click into the page") << Leave::ClickIntoPage;
+    QTest::newRow("another window activated") << Leave::OtherWindow;
+    QTest::newRow("list opened and closed") << Leave::OpenAndCloseList;
+}
+
+void tst_frmBrowser::leavingTheBox()
+{
+    QFETCH(Leave, leave);
+    Loaded l = load();
+    frmBrowser &w = *l.window;
+    const QString a = QStringLiteral("http://h/a");
+    l.browser->reach(a, QStringLiteral("A"));
+    l.browser->reach(QStringLiteral("http://h/b"), QStringLiteral("B"));
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.cboAddress->setFocus();
+    QCOMPARE(QApplication::focusWidget(), w.cboAddress);
+    w.cboAddress->lineEdit()->selectAll();
+    QTest::keyClicks(w.cboAddress, a);
+    QCOMPARE(w.cboAddress->currentText(), a);
+
+    QWidget other;
+    switch (leave) {
+    case Leave::Tab:
+        QTest::keyClick(w.windowHandle(), Qt::Key_Tab);
+        break;
+    case Leave::Backtab:
+        QTest::keyClick(w.windowHandle(), Qt::Key_Backtab, Qt::ShiftModifier);
+        break;
+    case Leave::ClickIntoPage:
+        QTest::mouseClick(l.browser, Qt::LeftButton);
+        break;
+    case Leave::OtherWindow:
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        break;
+    case Leave::OpenAndCloseList:
+        w.cboAddress->showPopup();
+        QVERIFY(w.cboAddress->view()->isVisible());
+        QTest::keyClick(w.cboAddress->view(), Qt::Key_Escape);
+        QVERIFY(!w.cboAddress->view()->isVisible());
+        break;
+    }
+    if (leave == Leave::OpenAndCloseList)
+        QCOMPARE(QApplication::focusWidget(), w.cboAddress);
+    else
+        QVERIFY(QApplication::focusWidget() != w.cboAddress);
+    QCOMPARE(l.browser->calls, QStringList());
+    QVERIFY(!w.timTimer->isActive());
+    QCOMPARE(w.cboAddress->currentText(), a);
+}
+
+void tst_frmBrowser::chooseFromList_data()
+{
+    QTest::addColumn<bool>("popup");
+    QTest::addColumn<bool>("mouse");
+    QTest::newRow("arrow key on the closed box") << false << false;
+    QTest::newRow("list, keyboard") << true << false;
+    QTest::newRow("list, mouse") << true << true;
+}
+
 void tst_frmBrowser::chooseFromList()
 {
+    QFETCH(bool, popup);
+    QFETCH(bool, mouse);
     Loaded l = load();
     frmBrowser &w = *l.window;
     l.browser->reach(QStringLiteral("http://h/b"), QStringLiteral("B"));
     l.browser->reach(QStringLiteral("http://h/a"), QStringLiteral("A"));
-    QTest::keyClick(w.cboAddress, Qt::Key_Down);
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.cboAddress->setFocus();
+    if (!popup) {
+        QTest::keyClick(w.cboAddress, Qt::Key_Down);
+    } else {
+        w.cboAddress->showPopup();
+        QAbstractItemView *list = w.cboAddress->view();
+        QVERIFY(list->isVisible());
+        if (mouse) {
+            const QPoint entry = list->visualRect(list->model()->index(1, 0)).center();
+            QTest::mouseMove(list->viewport(), entry);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry);
+        } else {
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Return);
+        }
+        QVERIFY(!list->isVisible());
+    }
     QCOMPARE(l.browser->calls, QStringList{QStringLiteral("Navigate http://h/b")});
     QVERIFY(w.timTimer->isActive());
+    QCOMPARE(w.cboAddress->currentText(), QStringLiteral("http://h/b"));
 }
 
 void tst_frmBrowser::toolbar_data()

@@ -1,11 +1,18 @@
 #include "loopbackserver.h"
 
 #include "app/webmodule.h"
+#include "app/windows.h"
+#include "runtime/scriptedruntime.h"
+#include "screens/frmmenu.h"
+#include "table/frmvorlina.h"
+#include "testsupport.h"
 #include "web/webwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <unistd.h>
@@ -21,6 +28,7 @@ private slots:
     void engineMissingAPart_data();
     void engineMissingAPart();
     void showsPageFromModule();
+    void opensBesideTheMenu();
 };
 
 namespace {
@@ -84,8 +92,9 @@ void tst_WebPlugin::showsPageFromModule()
     if (::geteuid() == 0)
         QVERIFY(qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));
 
+    const Beside anywhere{QRect(), QMargins(), QApplication::primaryScreen()->availableGeometry()};
     const QString a = server.url(QStringLiteral("a"));
-    factory->showBrowser(a);
+    factory->showBrowser(a, anywhere);
     QPointer<QWidget> window = shownWindow();
     QVERIFY(window);
     QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), LoopbackServer::title("a"), LoadTimeout);
@@ -95,7 +104,7 @@ void tst_WebPlugin::showsPageFromModule()
     window->close();
     QTRY_VERIFY(window.isNull());
     const QString b = server.url(QStringLiteral("b"));
-    factory->showBrowser(b);
+    factory->showBrowser(b, anywhere);
     window = shownWindow();
     QVERIFY(window);
     QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), LoopbackServer::title("b"), LoadTimeout);
@@ -104,6 +113,40 @@ void tst_WebPlugin::showsPageFromModule()
     // The pages go before the engine does.
     delete dynamic_cast<QObject *>(factory);
     QVERIFY(window.isNull());
+}
+
+// Where no window manager lets the player move windows, a window over the menu would bury its
+// Close, and with it the only way back to the table.
+void tst_WebPlugin::opensBesideTheMenu()
+{
+    WorkingDirectory wd;
+    ScriptedRuntime rt;
+    Windows windows(rt, {QStringLiteral(VORLINA_BUILD_DIR)});
+    frmVorlina table(rt, &windows);
+    windows.setTable(&table);
+    table.show();
+    QTest::mouseClick(table.cmdMenu, Qt::LeftButton);
+    frmMenu *menu = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *shown = qobject_cast<frmMenu *>(widget); shown && shown->isVisible())
+            menu = shown;
+    }
+    QVERIFY(menu);
+
+    QTest::mouseClick(menu->cmdWeb, Qt::LeftButton);
+    QCOMPARE(rt.messages, QStringList());
+    QPointer<QWidget> window = shownWindow();
+    QVERIFY(window);
+    QVERIFY(!window->frameGeometry().intersects(menu->frameGeometry()));
+    QVERIFY(menu->screen()->availableGeometry().contains(window->frameGeometry()));
+
+    // Shown again, it stays where the player has put it.
+    const QRect moved = window->geometry().translated(-5, 5);
+    window->setGeometry(moved);
+    QTest::mouseClick(menu->cmdWeb, Qt::LeftButton);
+    QCOMPARE(window->geometry(), moved);
+    window->close();
+    QTRY_VERIFY(window.isNull());
 }
 
 int main(int argc, char *argv[])
