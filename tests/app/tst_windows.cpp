@@ -84,6 +84,7 @@ void tst_Windows::webPageCannotOpen()
         QTest::mouseClick(menu->cmdWeb, Qt::LeftButton);
         QCOMPARE(rt.messages.size(), attempt);
         QVERIFY2(rt.messages.last().startsWith(why), qPrintable(rt.messages.last()));
+        QCOMPARE(rt.messageOwners.last(), menu); // its button was pressed
     }
     QCOMPARE(rt.endStatus, -1);
     QCOMPARE(dataFiles(), files);

@@ -38,6 +38,8 @@ private slots:
     void messageBoxCodes();
     void inputBox_data();
     void inputBox();
+    void boxesStandOverTheWindowThatAsks_data();
+    void boxesStandOverTheWindowThatAsks();
     void randomValuesStayBelowOne();
     void everySeedingStartsItsOwnStream();
     void clockCountsSecondsSinceMidnight();
@@ -125,6 +127,36 @@ void tst_QtRuntime::inputBox()
     QCOMPARE(title, QStringLiteral("Top Ten"));
     QCOMPARE(shownText, QString());
     QCOMPARE(labelText, QStringLiteral("First line\nSecond line"));
+}
+
+void tst_QtRuntime::boxesStandOverTheWindowThatAsks_data()
+{
+    QTest::addColumn<bool>("prompt");
+    QTest::newRow("message box") << false;
+    QTest::newRow("name prompt") << true;
+}
+
+// Not over whichever window the player clicked last.
+void tst_QtRuntime::boxesStandOverTheWindowThatAsks()
+{
+    QFETCH(bool, prompt);
+    QWidget asker;
+    QWidget clickedLast;
+    asker.show();
+    clickedLast.show();
+    QApplication::setActiveWindow(&clickedLast);
+    QVERIFY(QTest::qWaitForWindowActive(&clickedLast));
+    QWidget *owner = nullptr;
+    whenModalIsUp([&owner](QWidget *box) {
+        owner = box->parentWidget();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QtRuntime rt;
+    if (prompt)
+        rt.InputBox(&asker, QStringLiteral("Enter Your Name:"), QStringLiteral("High Score!!"));
+    else
+        rt.MsgBox(&asker, QStringLiteral("time is up!!!"));
+    QCOMPARE(owner, &asker);
 }
 
 void tst_QtRuntime::randomValuesStayBelowOne()
