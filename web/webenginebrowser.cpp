@@ -9,6 +9,7 @@
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include <algorithm>
@@ -56,6 +57,8 @@ WebEngineBrowser::WebEngineBrowser(const QString &home, const QString &search, Q
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
+    // A page the player opens from disk must not read other files by script.
+    m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
 
     m_silence.setSingleShot(true);
     m_silence.setInterval(SilenceMs);

@@ -3,6 +3,7 @@
 #include "web/webenginebrowser.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The real engine, on pages served here; each wait is bounded.
@@ -13,6 +14,7 @@ private slots:
     void refusedCommands();
     void loadsAndHistory();
     void movesWithinAPage();
+    void localPageReadsNoFile();
 };
 
 namespace {
@@ -106,6 +108,36 @@ void tst_WebEngineBrowser::movesWithinAPage()
     QCOMPARE(reached.last(), page);
     QVERIFY(!browser.Busy());
     QCOMPARE(downloads.count(), 1);
+}
+
+// A page opened from disk reads no other file, even one beside it.
+void tst_WebEngineBrowser::localPageReadsNoFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile secret(dir.filePath(QStringLiteral("secret.txt")));
+    QVERIFY(secret.open(QIODevice::WriteOnly));
+    secret.write("hidden words");
+    secret.close();
+    QFile page(dir.filePath(QStringLiteral("page.html")));
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<html><head><title>waiting</title></head><body><script>"
+               "var request = new XMLHttpRequest();"
+               "request.onload = function () { document.title = 'read ' + request.responseText; };"
+               "request.onerror = function () { document.title = 'refused'; };"
+               "try { request.open('GET', 'secret.txt'); request.send(); }"
+               "catch (e) { document.title = 'refused'; }"
+               "</script></body></html>");
+    page.close();
+
+    WebEngineBrowser browser{QString(), QString()};
+    browser.resize(400, 300);
+    browser.show();
+    QVERIFY(browser.Navigate(QUrl::fromLocalFile(page.fileName()).toString()));
+    QTRY_VERIFY_WITH_TIMEOUT(browser.LocationName() == QLatin1String("refused")
+                                 || browser.LocationName().startsWith(QLatin1String("read")),
+                             LoadTimeout);
+    QCOMPARE(browser.LocationName(), QStringLiteral("refused"));
 }
 
 QTEST_MAIN(tst_WebEngineBrowser)
