@@ -1,12 +1,15 @@
 #include "loopbackserver.h"
 
 #include "app/webmodule.h"
+#include "web/site.h"
 #include "web/webwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QPointer>
 #include <QTest>
+#include <QToolBar>
 
 #include <unistd.h>
 
@@ -20,6 +23,7 @@ class tst_WebPlugin : public QObject
 private slots:
     void engineMissingAPart_data();
     void engineMissingAPart();
+    void homePage();
     void showsPageFromModule();
 };
 
@@ -43,6 +47,15 @@ QStringList entries(const QWidget *window)
     for (int i = 0; i < box->count(); ++i)
         list << box->itemText(i);
     return list;
+}
+
+void clickButton(QWidget *window, const QString &key)
+{
+    const QList<QAction *> actions = window->findChild<QToolBar *>()->actions();
+    for (QAction *action : actions) {
+        if (action->text() == key)
+            action->trigger();
+    }
 }
 
 } // namespace
@@ -71,6 +84,49 @@ void tst_WebPlugin::engineMissingAPart()
     QCOMPARE(reason, why);
     QVERIFY(module.factory(reason));
     QCOMPARE(reason, QString());
+}
+
+// The home page the menu opens travels with the module. Reached at the very address the menu
+// passes, it holds one entry of the history like any page; an address of its own kind that is
+// no page fails like any failed load.
+void tst_WebPlugin::homePage()
+{
+    WebModule module({QStringLiteral(VORLINA_BUILD_DIR)});
+    QString why;
+    WebWindowFactory *factory = module.factory(why);
+    QVERIFY2(factory, qPrintable(why));
+    const QString home = QString::fromLatin1(Site::HomeAddress);
+    const QString search = QString::fromLatin1(Site::SearchAddress);
+    const QString nowhere = QStringLiteral("vorlina:nowhere");
+
+    factory->showBrowser(home);
+    QPointer<QWidget> window = shownWindow();
+    QVERIFY(window);
+    QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), QStringLiteral("Vorlina Home"), LoadTimeout);
+    QCOMPARE(entries(window), QStringList{home});
+
+    clickButton(window, QStringLiteral("Search"));
+    QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), QStringLiteral("Search the Web"), LoadTimeout);
+    QCOMPARE(entries(window), (QStringList{search, home}));
+    clickButton(window, QStringLiteral("Home"));
+    QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), QStringLiteral("Vorlina Home"), LoadTimeout);
+    QCOMPARE(entries(window), (QStringList{home, search}));
+
+    auto *box = window->findChild<QComboBox *>();
+    box->setEditText(nowhere);
+    window->activateWindow();
+    box->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+    // The engine names the page it could not reach by its address.
+    QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), nowhere, LoadTimeout);
+    QCOMPARE(entries(window), (QStringList{nowhere, home, search}));
+
+    clickButton(window, QStringLiteral("Back"));
+    QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), QStringLiteral("Vorlina Home"), LoadTimeout);
+    QCOMPARE(entries(window), (QStringList{home, nowhere, search}));
+    window->close();
+    QTRY_VERIFY(window.isNull());
 }
 
 void tst_WebPlugin::showsPageFromModule()
