@@ -1,5 +1,7 @@
 #include "web/webenginebrowser.h"
 
+#include "web/sitepages.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +11,8 @@
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include <algorithm>
@@ -30,6 +34,15 @@ bool enginePart(const char *variable, const QStringList &usual, const QString &n
         return file.isFile() && (!program || file.isExecutable());
     });
 }
+
+// A view that shows our site's pages.
+QWebEngineView *siteView(QWidget *parent)
+{
+    SitePages::registerScheme();
+    auto *view = new QWebEngineView(parent);
+    SitePages::install(view->page()->profile());
+    return view;
+}
 } // namespace
 
 QString WebEngineBrowser::cannotStart()
@@ -50,12 +63,14 @@ QString WebEngineBrowser::cannotStart()
 }
 
 WebEngineBrowser::WebEngineBrowser(const QString &home, const QString &search, QWidget *parent)
-    : BrowserControl(parent), m_view(new QWebEngineView(this)), m_home(home), m_search(search)
+    : BrowserControl(parent), m_view(siteView(this)), m_home(home), m_search(search)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
     setFocusProxy(m_view);
+    // A page the player opens from disk must not read other files by script.
+    m_view->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
 
     m_silence.setSingleShot(true);
     m_silence.setInterval(SilenceMs);

@@ -16,7 +16,7 @@
 
 namespace {
 
-const QString HomePage = QStringLiteral("https://vorlina.example.org/");
+const QString HomePage = QStringLiteral("vorlina:home");
 
 // The menu's windows that are up; the table is not counted.
 QList<QWidget *> shown(MenuFixture &f)

@@ -206,8 +206,8 @@ void tst_frmBrowser::history_data()
     QTest::newRow("letter case differs") << QString() << QStringList{"http://h/a", "http://h/A"}
                                          << QStringList{"http://h/A", "http://h/a"};
     QTest::newRow("start spelt otherwise")
-        << QStringLiteral("vorlina.example.org") << QStringList{Home}
-        << QStringList{Home, QStringLiteral("vorlina.example.org")};
+        << QStringLiteral("Vorlina:home") << QStringList{Home}
+        << QStringList{Home, QStringLiteral("Vorlina:home")};
     QTest::newRow("start reached") << Home << QStringList{Home, "http://h/b", Home}
                                    << QStringList{Home, "http://h/b"};
 }

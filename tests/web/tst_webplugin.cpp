@@ -6,14 +6,17 @@
 #include "screens/frmmenu.h"
 #include "table/frmvorlina.h"
 #include "testsupport.h"
+#include "web/site.h"
 #include "web/webwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QToolBar>
 
 #include <unistd.h>
 
@@ -27,6 +30,7 @@ class tst_WebPlugin : public QObject
 private slots:
     void engineMissingAPart_data();
     void engineMissingAPart();
+    void homePage();
     void showsPageFromModule();
     void opensBesideTheMenu();
 };
@@ -51,6 +55,21 @@ QStringList entries(const QWidget *window)
     for (int i = 0; i < box->count(); ++i)
         list << box->itemText(i);
     return list;
+}
+
+// No window to keep clear of: the window opens where it fits on the screen.
+Beside anywhere()
+{
+    return {QRect(), QMargins(), QApplication::primaryScreen()->availableGeometry()};
+}
+
+void clickButton(QWidget *window, const QString &key)
+{
+    const QList<QAction *> actions = window->findChild<QToolBar *>()->actions();
+    for (QAction *action : actions) {
+        if (action->text() == key)
+            action->trigger();
+    }
 }
 
 } // namespace
@@ -81,6 +100,49 @@ void tst_WebPlugin::engineMissingAPart()
     QCOMPARE(reason, QString());
 }
 
+// The home page the menu opens travels with the module. Reached at the very address the menu
+// passes, it holds one entry of the history like any page; an address of its own kind that is
+// no page fails like any failed load.
+void tst_WebPlugin::homePage()
+{
+    WebModule module({QStringLiteral(VORLINA_BUILD_DIR)});
+    QString why;
+    WebWindowFactory *factory = module.factory(why);
+    QVERIFY2(factory, qPrintable(why));
+    const QString home = QString::fromLatin1(Site::HomeAddress);
+    const QString search = QString::fromLatin1(Site::SearchAddress);
+    const QString nowhere = QStringLiteral("vorlina:nowhere");
+
+    factory->showBrowser(home, anywhere());
+    QPointer<QWidget> window = shownWindow();
+    QVERIFY(window);
+    QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), QStringLiteral("Vorlina Home"), LoadTimeout);
+    QCOMPARE(entries(window), QStringList{home});
+
+    clickButton(window, QStringLiteral("Search"));
+    QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), QStringLiteral("Search the Web"), LoadTimeout);
+    QCOMPARE(entries(window), (QStringList{search, home}));
+    clickButton(window, QStringLiteral("Home"));
+    QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), QStringLiteral("Vorlina Home"), LoadTimeout);
+    QCOMPARE(entries(window), (QStringList{home, search}));
+
+    auto *box = window->findChild<QComboBox *>();
+    box->setEditText(nowhere);
+    window->activateWindow();
+    box->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+    // The engine names the page it could not reach by its address.
+    QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), nowhere, LoadTimeout);
+    QCOMPARE(entries(window), (QStringList{nowhere, home, search}));
+
+    clickButton(window, QStringLiteral("Back"));
+    QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), QStringLiteral("Vorlina Home"), LoadTimeout);
+    QCOMPARE(entries(window), (QStringList{home, nowhere, search}));
+    window->close();
+    QTRY_VERIFY(window.isNull());
+}
+
 void tst_WebPlugin::showsPageFromModule()
 {
     LoopbackServer server;
@@ -92,9 +154,8 @@ void tst_WebPlugin::showsPageFromModule()
     if (::geteuid() == 0)
         QVERIFY(qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"));
 
-    const Beside anywhere{QRect(), QMargins(), QApplication::primaryScreen()->availableGeometry()};
     const QString a = server.url(QStringLiteral("a"));
-    factory->showBrowser(a, anywhere);
+    factory->showBrowser(a, anywhere());
     QPointer<QWidget> window = shownWindow();
     QVERIFY(window);
     QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), LoopbackServer::title("a"), LoadTimeout);
@@ -104,7 +165,7 @@ void tst_WebPlugin::showsPageFromModule()
     window->close();
     QTRY_VERIFY(window.isNull());
     const QString b = server.url(QStringLiteral("b"));
-    factory->showBrowser(b, anywhere);
+    factory->showBrowser(b, anywhere());
     window = shownWindow();
     QVERIFY(window);
     QTRY_COMPARE_WITH_TIMEOUT(window->windowTitle(), LoopbackServer::title("b"), LoadTimeout);
