@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
 
@@ -109,6 +110,11 @@ frmBrowser::frmBrowser(std::unique_ptr<BrowserControl> browser, QWidget *parent)
     timTimer = new QTimer(this);
     timTimer->setInterval(PollMs);
     connect(timTimer, &QTimer::timeout, this, &frmBrowser::timTimer_Timer);
+
+    // Closed from the keyboard as browsers are: where no window manager draws a close box,
+    // that is the only way to close the window.
+    connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this,
+            &QWidget::close);
 
     setTabOrder(brwWebBrowser, cboAddress);
     resize(fromTwips(InnerWidth), fromTwips(InnerHeight));

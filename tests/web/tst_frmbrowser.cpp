@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -77,6 +79,8 @@ private slots:
     void toolbar_data();
     void toolbar();
     void stopEndsThePoll();
+    void closeKey_data();
+    void closeKey();
 };
 
 void tst_frmBrowser::layoutAfterLoad()
@@ -477,6 +481,29 @@ void tst_frmBrowser::stopEndsThePoll()
     QCOMPARE(b.calls.last(), QStringLiteral("Stop"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Page so far"));
     QVERIFY(!w.timTimer->isActive());
+}
+
+// Where no window manager draws a close box, the keyboard must still close the window.
+void tst_frmBrowser::closeKey_data()
+{
+    QTest::addColumn<QKeyCombination>("key");
+    QTest::newRow("Ctrl+W") << QKeyCombination(Qt::ControlModifier, Qt::Key_W);
+    QTest::newRow("Ctrl+F4") << QKeyCombination(Qt::ControlModifier, Qt::Key_F4);
+}
+
+void tst_frmBrowser::closeKey()
+{
+    QFETCH(QKeyCombination, key);
+    Loaded l = load(QStringLiteral("http://h/a"));
+    // The window deletes itself once closed.
+    QPointer<frmBrowser> w = l.window.release();
+    QSignalSpy unloaded(w.data(), &frmBrowser::unloaded);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    w->cboAddress->setFocus();
+    QTest::keyClick(w->windowHandle(), key.key(), key.keyboardModifiers());
+    QCOMPARE(unloaded.count(), 1);
+    QTRY_VERIFY(w.isNull());
 }
 
 QTEST_MAIN(tst_frmBrowser)
